@@ -1,0 +1,31 @@
+# parcelon_library(NAME DIR DEPS...): a static library of the .cpp files directly in DIR.
+function(parcelon_library name dir)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    if(sources)
+        add_library(${name} STATIC ${sources} ${headers})
+        target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+        target_link_libraries(${name} PUBLIC ${ARGN})
+        set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+        target_link_libraries(${name} INTERFACE ${ARGN})
+    endif()
+endfunction()
+
+# parcelon_test(NAME DIR MAIN DEPS...): one GoogleTest program of the .cpp files in DIR.
+function(parcelon_test name dir main)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${name} ${sources} ${headers})
+    target_link_libraries(${name} PRIVATE ${main} ${ARGN})
+    target_compile_definitions(${name} PRIVATE
+        PARCELON_BINARY_DIR="${CMAKE_BINARY_DIR}" PARCELON_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,3 @@
+#include <cstdio>
+
+int main() { std::puts("Brimvale Parcelon 1.4"); }

@@ -1,0 +1,73 @@
+#include "components/MessageService.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+MessageService* g_current = nullptr;
+
+QMessageBox::Icon iconFor(int flags)
+{
+    switch (flags & 0xF0) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons buttonsFor(int flags)
+{
+    switch (flags & 0x0F) {
+    case 1:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case 3:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case 4:
+        return QMessageBox::Yes | QMessageBox::No;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+} // namespace
+
+MessageService& MessageService::current()
+{
+    static DialogMessageService dialogs;
+    return g_current ? *g_current : dialogs;
+}
+
+void MessageService::setCurrent(MessageService* service) { g_current = service; }
+
+MessageAnswer DialogMessageService::showMessage(const QString& text, const QString& caption, int flags)
+{
+    QMessageBox box(iconFor(flags), caption, text, buttonsFor(flags), QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::optional<QString> DialogMessageService::inputText(const QString& caption, const QString& prompt,
+                                                       const QString& defaultText)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
