@@ -7,8 +7,7 @@
 namespace {
 MessageService* g_current = nullptr;
 
-QMessageBox::Icon iconFor(int flags)
-{
+QMessageBox::Icon iconFor(int flags) {
     switch (flags & 0xF0) {
     case 16:
         return QMessageBox::Critical;
@@ -23,8 +22,7 @@ QMessageBox::Icon iconFor(int flags)
     }
 }
 
-QMessageBox::StandardButtons buttonsFor(int flags)
-{
+QMessageBox::StandardButtons buttonsFor(int flags) {
     switch (flags & 0x0F) {
     case 1:
         return QMessageBox::Ok | QMessageBox::Cancel;
@@ -38,16 +36,16 @@ QMessageBox::StandardButtons buttonsFor(int flags)
 }
 } // namespace
 
-MessageService& MessageService::current()
-{
+MessageService& MessageService::current() {
     static DialogMessageService dialogs;
     return g_current ? *g_current : dialogs;
 }
 
-void MessageService::setCurrent(MessageService* service) { g_current = service; }
+void MessageService::setCurrent(MessageService* service) {
+    g_current = service;
+}
 
-MessageAnswer DialogMessageService::showMessage(const QString& text, const QString& caption, int flags)
-{
+MessageAnswer DialogMessageService::showMessage(const QString& text, const QString& caption, int flags) {
     QMessageBox box(iconFor(flags), caption, text, buttonsFor(flags), QApplication::activeWindow());
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -62,8 +60,7 @@ MessageAnswer DialogMessageService::showMessage(const QString& text, const QStri
 }
 
 std::optional<QString> DialogMessageService::inputText(const QString& caption, const QString& prompt,
-                                                       const QString& defaultText)
-{
+                                                       const QString& defaultText) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, defaultText, &ok);

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(MessageService, ScriptedServiceAnswersAndRecordsWhileInstalled)
-{
+TEST(MessageService, ScriptedServiceAnswersAndRecordsWhileInstalled) {
     {
         ScriptedMessages script;
         script.answer(MessageAnswer::No);

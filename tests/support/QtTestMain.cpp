@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QTemporaryDir home;
     if (!home.isValid())
         return 1;

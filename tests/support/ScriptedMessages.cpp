@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
-ScriptedMessages::ScriptedMessages() { MessageService::setCurrent(this); }
+ScriptedMessages::ScriptedMessages() {
+    MessageService::setCurrent(this);
+}
 
-ScriptedMessages::~ScriptedMessages() { MessageService::setCurrent(nullptr); }
+ScriptedMessages::~ScriptedMessages() {
+    MessageService::setCurrent(nullptr);
+}
 
-MessageAnswer ScriptedMessages::showMessage(const QString& text, const QString& caption, int flags)
-{
+MessageAnswer ScriptedMessages::showMessage(const QString& text, const QString& caption, int flags) {
     m_shown.push_back({text, caption, flags, false});
     if (m_answers.empty()) {
         ADD_FAILURE() << "unscripted message box: " << text.toStdString();
@@ -19,8 +22,7 @@ MessageAnswer ScriptedMessages::showMessage(const QString& text, const QString& 
 }
 
 std::optional<QString> ScriptedMessages::inputText(const QString& caption, const QString& prompt,
-                                                   const QString& defaultText)
-{
+                                                   const QString& defaultText) {
     m_shown.push_back({prompt + QLatin1Char('|') + defaultText, caption, 0, true});
     if (m_inputs.empty()) {
         ADD_FAILURE() << "unscripted input box: " << caption.toStdString();

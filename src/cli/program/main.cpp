@@ -1,3 +1,5 @@
 #include <cstdio>
 
-int main() { std::puts("Brimvale Parcelon 1.4"); }
+int main() {
+    std::puts("Brimvale Parcelon 1.4");
+}
