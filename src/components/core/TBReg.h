@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+// Keeps an application's settings as text values under one key (QSettings, user scope,
+// organisation = Firmenname, application = Programmname). Every call opens the store anew,
+// so a value another process wrote is seen at the next Pop.
+class TBReg {
+public:
+    QString Programmname;
+    QString Firmenname;
+
+    TBReg() = default;
+    TBReg(QString programmname, QString firmenname);
+
+    void Push(const QString& valueName, const QString& value) const;
+    // Empty text for a missing store or value, a value that is not text, or an unreadable store.
+    QString Pop(const QString& valueName) const;
+
+    void PushCheckBox(const QString& valueName, bool checked) const;
+    // "1" -> true, "0" -> false, anything else -> defaultValue.
+    bool PopCheckBox(const QString& valueName, bool defaultValue) const;
+
+    // Groups of 2 to 10 members, stored as the 1-based position of the last set member, "0" for none.
+    void PushBool(const QString& valueName, std::initializer_list<bool> flags) const;
+    // Sets the stored flag (or the default position's flag) to true; touches no other flag.
+    void PopBool(const QString& valueName, std::initializer_list<bool*> flags, int defaultPosition) const;
+    // The position a group of groupSize members restores to: the stored one, else defaultPosition
+    // when it lies in 1..groupSize, else 0 (leave the group as it is).
+    int PopGroupPosition(const QString& valueName, int groupSize, int defaultPosition) const;
+
+    static bool IsInt(const QString& text);
+    // Folder of the running program's file, ending with "/".
+    static QString AppDir();
+
+    // The user's shell folders mapped to the XDG user folders, ending with "/"; empty text
+    // for a folder this platform does not have.
+    static QString GetShellFolder(const QString& shellFolderName);
+    static QString GetDirCache();
+    static QString GetDirDesktop();
+    static QString GetDirFavorites();
+    static QString GetDirFonts();
+    static QString GetDirNetHood();
+    static QString GetDirPersonal();
+    static QString GetDirPrograms();
+    static QString GetDirSendTo();
+    static QString GetDirStartMenu();
+    static QString GetDirStartup();
+    static QString GetDirAppData();
+    static QString GetDirQuickLaunch();
+};
