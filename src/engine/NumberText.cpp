@@ -3,7 +3,9 @@
 #include <limits>
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 std::int64_t DecimalValue(std::string_view text) {
@@ -34,7 +36,9 @@ std::int64_t DecimalValue(std::string_view text) {
     return value;
 }
 
-bool IsInt(std::string_view text) { return !text.empty() && isDigit(text.front()); }
+bool IsInt(std::string_view text) {
+    return !text.empty() && isDigit(text.front());
+}
 
 std::string GroupDigits(std::string_view decimalText) {
     std::string grouped;

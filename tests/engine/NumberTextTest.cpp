@@ -40,11 +40,8 @@ TEST(NumberText, DecimalValueSaturatesInsteadOfWrapping) {
         const char* text;
         std::int64_t value;
     } cases[] = {
-        {"9223372036854775808", Max},
-        {"-9223372036854775809", Min},
-        {"99999999999999999999999999", Max},
-        {"-99999999999999999999999999x", Min},
-        {"18446744073709551626", Max}, // 2^64 + 10 would wrap to 10
+        {"9223372036854775808", Max},          {"-9223372036854775809", Min}, {"99999999999999999999999999", Max},
+        {"-99999999999999999999999999x", Min}, {"18446744073709551626", Max}, // 2^64 + 10 would wrap to 10
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecimalValue(c.text), c.value) << c.text;
@@ -54,7 +51,7 @@ TEST(NumberText, IsIntLooksOnlyAtTheFirstCharacter) {
     const struct {
         const char* text;
         bool isInt;
-    } cases[] = {{"", false}, {"+1", false}, {"-5", false}, {" 5", false},
+    } cases[] = {{"", false},   {"+1", false}, {"-5", false},  {" 5", false},
                  {"007", true}, {"9x", true},  {"12abc", true}};
     for (const auto& c : cases)
         EXPECT_EQ(IsInt(c.text), c.isInt) << '"' << c.text << '"';
@@ -64,9 +61,13 @@ TEST(NumberText, GroupDigitsPutsADotBeforeEveryThirdDigitFromTheRight) {
     const struct {
         const char* text;
         const char* grouped;
-    } cases[] = {{"", ""},       {"7", "7"},         {"100", "100"},           {"1000", "1.000"},
-                 {"65536", "65.536"}, {"1457664", "1.457.664"}, {"123456789", "123.456.789"}};
+    } cases[] = {{"", ""},
+                 {"7", "7"},
+                 {"100", "100"},
+                 {"1000", "1.000"},
+                 {"65536", "65.536"},
+                 {"1457664", "1.457.664"},
+                 {"123456789", "123.456.789"}};
     for (const auto& c : cases)
         EXPECT_EQ(GroupDigits(c.text), c.grouped) << c.text;
 }
-
