@@ -1,5 +1,5 @@
-#include "components/TBRegButtons.h"
 #include "components/core/TBReg.h"
+#include "components/TBRegButtons.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -41,13 +41,12 @@ protected:
 TEST_F(TBRegTest, StoredTextsDecodeOrFallBackToTheDefault) {
     const struct {
         std::optional<QString> stored; // nullopt: never written
-        bool checkBox;                  // PopCheckBox with default true
-        int groupOfThree;               // PopGroupPosition with default 1
+        bool checkBox;                 // PopCheckBox with default true
+        int groupOfThree;              // PopGroupPosition with default 1
     } cases[] = {
-        {std::nullopt, true, 1}, {"1", true, 1},   {"0", false, 1},    {"2", true, 2},
-        {"3", true, 3},          {"7", true, 1},   {"10", true, 1},    {"01", true, 1},
-        {" 1", true, 1},         {"abc", true, 1}, {"true", true, 1},  {"yes", true, 1},
-        {"", true, 1},           {"-1", true, 1},  {"0 ", true, 1},
+        {std::nullopt, true, 1}, {"1", true, 1},   {"0", false, 1}, {"2", true, 2},  {"3", true, 3},
+        {"7", true, 1},          {"10", true, 1},  {"01", true, 1}, {" 1", true, 1}, {"abc", true, 1},
+        {"true", true, 1},       {"yes", true, 1}, {"", true, 1},   {"-1", true, 1}, {"0 ", true, 1},
     };
     for (const auto& c : cases) {
         QFile::remove(reg.storePath());
@@ -56,8 +55,7 @@ TEST_F(TBRegTest, StoredTextsDecodeOrFallBackToTheDefault) {
         const QString label = c.stored.value_or(QStringLiteral("<missing>"));
         EXPECT_EQ(reg.Pop(QStringLiteral("Value")), c.stored.value_or(QString())) << qPrintable(label);
         EXPECT_EQ(reg.PopCheckBox(QStringLiteral("Value"), true), c.checkBox) << qPrintable(label);
-        EXPECT_EQ(reg.PopCheckBox(QStringLiteral("Value"), false), c.checkBox && c.stored == u"1")
-            << qPrintable(label);
+        EXPECT_EQ(reg.PopCheckBox(QStringLiteral("Value"), false), c.checkBox && c.stored == u"1") << qPrintable(label);
         EXPECT_EQ(reg.PopGroupPosition(QStringLiteral("Value"), 3, 1), c.groupOfThree) << qPrintable(label);
     }
 }
@@ -137,9 +135,8 @@ TEST_F(TBRegTest, EveryValueIsWrittenAsTextUnderTheTwoNames) {
     reg.Push(QStringLiteral("Size"), QStringLiteral("1457664"));
     reg.Push(QStringLiteral("List"), QStringLiteral("a, b"));
     reg.Push(QStringLiteral("At"), QStringLiteral("@Variant(x)"));
-    EXPECT_EQ(reg.storePath(),
-              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/BrimvaleTest/" +
-                  reg.Programmname + ".conf");
+    EXPECT_EQ(reg.storePath(), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                                   "/BrimvaleTest/" + reg.Programmname + ".conf");
     EXPECT_TRUE(QFileInfo::exists(reg.storePath()));
     // Texts that look like other types come back as the same text.
     EXPECT_EQ(reg.Pop(QStringLiteral("Size")), u"1457664");
@@ -148,8 +145,8 @@ TEST_F(TBRegTest, EveryValueIsWrittenAsTextUnderTheTwoNames) {
 
     TBReg alone(reg.Programmname + "Alone", QString());
     alone.Push(QStringLiteral("Language"), QStringLiteral("1"));
-    const QString expected = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
-                             alone.Programmname + ".conf";
+    const QString expected =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + alone.Programmname + ".conf";
     EXPECT_EQ(alone.storePath(), expected);
     EXPECT_TRUE(QFileInfo::exists(expected));
     EXPECT_EQ(alone.Pop(QStringLiteral("Language")), u"1");

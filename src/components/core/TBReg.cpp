@@ -14,10 +14,16 @@ QString withTrailingSlash(QString path) {
     return path;
 }
 
-QString configHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation); }
-QString dataHome() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
+QString configHome() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+QString dataHome() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
 
-QString applicationsFolder() { return dataHome().isEmpty() ? QString() : dataHome() + QStringLiteral("/applications"); }
+QString applicationsFolder() {
+    return dataHome().isEmpty() ? QString() : dataHome() + QStringLiteral("/applications");
+}
 
 TBReg::WriteFailureHandler& writeFailureHandler() {
     static TBReg::WriteFailureHandler handler;
@@ -103,7 +109,9 @@ void TBReg::PopBool(const QString& valueName, std::initializer_list<bool*> flags
         *flags.begin()[position - 1] = true;
 }
 
-bool TBReg::IsInt(const QString& text) { return !text.isEmpty() && text.front() >= u'0' && text.front() <= u'9'; }
+bool TBReg::IsInt(const QString& text) {
+    return !text.isEmpty() && text.front() >= u'0' && text.front() <= u'9';
+}
 
 QString TBReg::AppDir() {
     if (QCoreApplication::instance())
@@ -136,17 +144,43 @@ QString TBReg::GetShellFolder(const QString& shellFolderName) {
     return withTrailingSlash(path);
 }
 
-QString TBReg::GetDirCache() { return GetShellFolder(QStringLiteral("Cache")); }
-QString TBReg::GetDirDesktop() { return GetShellFolder(QStringLiteral("Desktop")); }
-QString TBReg::GetDirFavorites() { return GetShellFolder(QStringLiteral("Favorites")); }
-QString TBReg::GetDirFonts() { return GetShellFolder(QStringLiteral("Fonts")); }
-QString TBReg::GetDirNetHood() { return GetShellFolder(QStringLiteral("NetHood")); }
-QString TBReg::GetDirPersonal() { return GetShellFolder(QStringLiteral("Personal")); }
-QString TBReg::GetDirPrograms() { return GetShellFolder(QStringLiteral("Programs")); }
-QString TBReg::GetDirSendTo() { return GetShellFolder(QStringLiteral("SendTo")); }
-QString TBReg::GetDirStartMenu() { return GetShellFolder(QStringLiteral("Start Menu")); }
-QString TBReg::GetDirStartup() { return GetShellFolder(QStringLiteral("Startup")); }
-QString TBReg::GetDirAppData() { return GetShellFolder(QStringLiteral("AppData")); }
-QString TBReg::GetDirQuickLaunch() { return {}; }
+QString TBReg::GetDirCache() {
+    return GetShellFolder(QStringLiteral("Cache"));
+}
+QString TBReg::GetDirDesktop() {
+    return GetShellFolder(QStringLiteral("Desktop"));
+}
+QString TBReg::GetDirFavorites() {
+    return GetShellFolder(QStringLiteral("Favorites"));
+}
+QString TBReg::GetDirFonts() {
+    return GetShellFolder(QStringLiteral("Fonts"));
+}
+QString TBReg::GetDirNetHood() {
+    return GetShellFolder(QStringLiteral("NetHood"));
+}
+QString TBReg::GetDirPersonal() {
+    return GetShellFolder(QStringLiteral("Personal"));
+}
+QString TBReg::GetDirPrograms() {
+    return GetShellFolder(QStringLiteral("Programs"));
+}
+QString TBReg::GetDirSendTo() {
+    return GetShellFolder(QStringLiteral("SendTo"));
+}
+QString TBReg::GetDirStartMenu() {
+    return GetShellFolder(QStringLiteral("Start Menu"));
+}
+QString TBReg::GetDirStartup() {
+    return GetShellFolder(QStringLiteral("Startup"));
+}
+QString TBReg::GetDirAppData() {
+    return GetShellFolder(QStringLiteral("AppData"));
+}
+QString TBReg::GetDirQuickLaunch() {
+    return {};
+}
 
-void TBReg::setWriteFailureHandler(WriteFailureHandler handler) { writeFailureHandler() = std::move(handler); }
+void TBReg::setWriteFailureHandler(WriteFailureHandler handler) {
+    writeFailureHandler() = std::move(handler);
+}
