@@ -20,9 +20,17 @@ TEST(TBTimeCalc, GetTimeStringShowsHoursMinutesSeconds) {
         std::int64_t seconds;
         const char* text;
     } cases[] = {
-        {0, "00:00:00"},      {59, "00:00:59"},       {60, "00:01:00"},          {3599, "00:59:59"},
-        {3600, "01:00:00"},   {3725, "01:02:05"},     {360000, "100:00:00"},     {-7, "00:00:00"},
-        {-3725, "00:00:00"},  {86399, "23:59:59"},    {9000000000LL, "2500000:00:00"},
+        {0, "00:00:00"},
+        {59, "00:00:59"},
+        {60, "00:01:00"},
+        {3599, "00:59:59"},
+        {3600, "01:00:00"},
+        {3725, "01:02:05"},
+        {360000, "100:00:00"},
+        {-7, "00:00:00"},
+        {-3725, "00:00:00"},
+        {86399, "23:59:59"},
+        {9000000000LL, "2500000:00:00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TBTimeCalc::GetTimeString(c.seconds), QString::fromLatin1(c.text)) << c.seconds;
@@ -35,13 +43,13 @@ TEST(TBTimeCalc, GetTimeIntProjectsTheRemainingSeconds) {
         std::int64_t elapsedMs;
         std::int64_t remaining;
     } cases[] = {
-        {0, 1000, 0, 0},          // right after Start
-        {0, 1000, 4500, -4},      // nothing done yet: minus the whole seconds elapsed
-        {500, 1000, 10000, 10},   // half done after 10 s
-        {1000, 1000, 10000, 0},   // done
-        {250, 1000, 10999, 30},   // partial seconds are dropped before projecting
-        {1, 3, 1000, 2},          // quotient drops its remainder: 3*1/1 - 1
-        {-5, 1000, 7000, -7},     // a negative position counts as nothing done
+        {0, 1000, 0, 0},        // right after Start
+        {0, 1000, 4500, -4},    // nothing done yet: minus the whole seconds elapsed
+        {500, 1000, 10000, 10}, // half done after 10 s
+        {1000, 1000, 10000, 0}, // done
+        {250, 1000, 10999, 30}, // partial seconds are dropped before projecting
+        {1, 3, 1000, 2},        // quotient drops its remainder: 3*1/1 - 1
+        {-5, 1000, 7000, -7},   // a negative position counts as nothing done
         // 700 000 thousand bytes after more than 3067 s passed 32 bits; 2^62 bytes after a day passes 64.
         {350000, 700000, 4000000, 4000},
         {std::int64_t{1} << 61, std::int64_t{1} << 62, 86400000, 86400},

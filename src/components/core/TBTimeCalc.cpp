@@ -10,16 +10,22 @@ std::int64_t steadyMilliseconds() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-QString twoDigits(std::int64_t value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString twoDigits(std::int64_t value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
 TBTimeCalc::TBTimeCalc(Clock clock)
     : m_clock(clock ? std::move(clock) : Clock(steadyMilliseconds)) {}
 
-void TBTimeCalc::Start() { m_startTime = m_clock(); }
+void TBTimeCalc::Start() {
+    m_startTime = m_clock();
+}
 
-void TBTimeCalc::Reset() { m_startTime = 0; }
+void TBTimeCalc::Reset() {
+    m_startTime = 0;
+}
 
 std::int64_t TBTimeCalc::GetTimeInt() const {
     const std::int64_t elapsed = (m_clock() - m_startTime) / 1000;
