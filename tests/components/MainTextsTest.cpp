@@ -31,7 +31,8 @@ TEST(MainTexts, TextsKeepTheirExactWording) {
          "Process was canceled by user.\nThe files cannot be created corretly.\n\nPlease repeat the process"},
         // The refusal speaks the language the user asked for, so each column holds the other one.
         {30, LanguageGerman, "You cannot change the language while there are files in the list!"},
-        {30, LanguageEnglish, QString::fromUtf8("Sie können die Sprache nicht ändern, solange Dateien in der Liste sind!")},
+        {30, LanguageEnglish,
+         QString::fromUtf8("Sie können die Sprache nicht ändern, solange Dateien in der Liste sind!")},
         {7, LanguageGerman, "echo WEB    : " + ProgramIdentity::WebAddressGerman},
         {7, LanguageEnglish, "echo WEB   : " + ProgramIdentity::WebAddressEnglish},
         {2, LanguageEnglish, ProgramIdentity::WebAddressEnglish},
