@@ -17,7 +17,9 @@ BStack::~BStack() {
     delete z;
 }
 
-void BStack::push(const QString& value) { head->next = new node{value, head->next}; }
+void BStack::push(const QString& value) {
+    head->next = new node{value, head->next};
+}
 
 QString BStack::pop() {
     if (empty())
@@ -29,4 +31,6 @@ QString BStack::pop() {
     return value;
 }
 
-bool BStack::empty() const { return head->next == z; }
+bool BStack::empty() const {
+    return head->next == z;
+}
