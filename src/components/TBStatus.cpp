@@ -27,7 +27,9 @@ void TBStatus::setPanelText(int index, const QString& text) {
     update(panelRect(index));
 }
 
-QString TBStatus::panelText(int index) const { return isPanel(index) ? m_panels[index].text : QString(); }
+QString TBStatus::panelText(int index) const {
+    return isPanel(index) ? m_panels[index].text : QString();
+}
 
 void TBStatus::setPanelWidth(int index, int width) {
     if (!isPanel(index) || m_panels[index].width == width)
@@ -36,7 +38,9 @@ void TBStatus::setPanelWidth(int index, int width) {
     update();
 }
 
-int TBStatus::panelWidth(int index) const { return isPanel(index) ? m_panels[index].width : 0; }
+int TBStatus::panelWidth(int index) const {
+    return isPanel(index) ? m_panels[index].width : 0;
+}
 
 void TBStatus::setPanelAlignment(int index, Qt::Alignment alignment) {
     if (!isPanel(index))
@@ -70,11 +74,17 @@ QRect TBStatus::panelRect(int index) const {
     return QRect(QPoint(left, 0), QPoint(std::max(left, right) - 1, height() - 1));
 }
 
-int TBStatus::barHeight() const { return std::max(22, fontMetrics().height() + 2 * (PanelGap + TextMargin)); }
+int TBStatus::barHeight() const {
+    return std::max(22, fontMetrics().height() + 2 * (PanelGap + TextMargin));
+}
 
-QSize TBStatus::sizeHint() const { return QSize(QStatusBar::sizeHint().width(), barHeight()); }
+QSize TBStatus::sizeHint() const {
+    return QSize(QStatusBar::sizeHint().width(), barHeight());
+}
 
-QSize TBStatus::minimumSizeHint() const { return QSize(QStatusBar::minimumSizeHint().width(), barHeight()); }
+QSize TBStatus::minimumSizeHint() const {
+    return QSize(QStatusBar::minimumSizeHint().width(), barHeight());
+}
 
 void TBStatus::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
