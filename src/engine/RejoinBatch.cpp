@@ -43,7 +43,7 @@ bool isSafeName(std::string_view name) {
 std::string rejoinCommandLines(std::size_t groupSize, const std::vector<std::string>& partNames,
                                const std::string& sourceName, bool deleteParts) {
     std::string commands = "copy /b ";
-    std::string partDeletions;
+    std::string partDeletions = LineBreak;  // makes the empty line before the deletions
     std::vector<std::string> intermediates; // used as a stack: last made, first taken
     std::size_t inGroup = 0;
     std::int64_t closedGroups = 0;
@@ -111,12 +111,23 @@ std::string partChecks(const RejoinBatchTexts& texts, const std::vector<std::str
 std::string bannerLines(const RejoinBatchTexts& texts) {
     const std::string dashes = "echo " + std::string(32, '-');
     const std::array<std::string, 17> lines = {
-        "echo off",     "cls",           dashes,         batchText(texts.bannerLine),
-        dashes,         "echo.",         batchText(texts.webLine),
+        "echo off",
+        "cls",
+        dashes,
+        batchText(texts.bannerLine),
+        dashes,
+        "echo.",
+        batchText(texts.webLine),
         "echo E-Mail : " + batchText(texts.mailAddress),
-        "echo.",        "echo.",         batchText(texts.keyLine1),
-        batchText(texts.keyLine2),   batchText(texts.keyLine3),
-        "echo.",        "echo.",         "pause",        "",
+        "echo.",
+        "echo.",
+        batchText(texts.keyLine1),
+        batchText(texts.keyLine2),
+        batchText(texts.keyLine3),
+        "echo.",
+        "echo.",
+        "pause",
+        "",
     };
     std::string text;
     for (const std::string& line : lines)
