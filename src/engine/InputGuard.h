@@ -29,7 +29,7 @@ private:
 
 // Result of opening an output under the guard.
 struct OutputOpening {
-    int systemError = 0;        // errno when open, fstat or truncate failed
+    int systemError = 0;                      // errno when open, fstat or truncate failed
     const std::string* sameAsInput = nullptr; // the input the output turned out to be
 };
 
