@@ -142,7 +142,9 @@ QLabel* AboutDialog::makeLinkLabel(const char* name) {
     return label;
 }
 
-void AboutDialog::setLanguageCode(int languageCode) { m_languageCode = languageCode; }
+void AboutDialog::setLanguageCode(int languageCode) {
+    m_languageCode = languageCode;
+}
 
 QString AboutDialog::TextById(int id, int languageCode) {
     switch (id) {
@@ -171,8 +173,7 @@ void AboutDialog::prepareShowing() {
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == m_makerAddress)
             m_html->CallExternUrl(TextById(1, m_languageCode));
         else if (watched == m_productAddress)

@@ -56,9 +56,8 @@ void JoinOrderDialog::buildLayout() {
     closeRow->addWidget(m_proceed);
     closeRow->addWidget(m_cancel);
 
-    m_strip = new DialogImageStrip({"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9",
-                                    "Image10"},
-                                   this);
+    m_strip = new DialogImageStrip(
+        {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10"}, this);
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(11, 11, 11, 0);
@@ -84,17 +83,29 @@ void JoinOrderDialog::buildLayout() {
     connect(m_cancel, &QToolButton::clicked, this, &JoinOrderDialog::reject);
 }
 
-void JoinOrderDialog::setLanguageCode(int languageCode) { m_languageCode = languageCode; }
+void JoinOrderDialog::setLanguageCode(int languageCode) {
+    m_languageCode = languageCode;
+}
 
-void JoinOrderDialog::setStripPicture(const QPixmap& picture) { m_stripPicture = picture; }
+void JoinOrderDialog::setStripPicture(const QPixmap& picture) {
+    m_stripPicture = picture;
+}
 
-void JoinOrderDialog::setPartList(const QStringList& parts) { m_partList = parts; }
+void JoinOrderDialog::setPartList(const QStringList& parts) {
+    m_partList = parts;
+}
 
-void JoinOrderDialog::setNameText(const QString& name) { m_name->setText(name); }
+void JoinOrderDialog::setNameText(const QString& name) {
+    m_name->setText(name);
+}
 
-QString JoinOrderDialog::nameText() const { return m_name->text(); }
+QString JoinOrderDialog::nameText() const {
+    return m_name->text();
+}
 
-bool JoinOrderDialog::renameChecked() const { return m_rename->isChecked(); }
+bool JoinOrderDialog::renameChecked() const {
+    return m_rename->isChecked();
+}
 
 void JoinOrderDialog::setVisible(bool visible) {
     if (visible && !isVisible())

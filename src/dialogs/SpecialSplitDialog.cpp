@@ -102,9 +102,8 @@ void SpecialSplitDialog::buildLayout() {
     closeRow->addWidget(m_proceed);
     closeRow->addWidget(m_cancel);
 
-    m_strip = new DialogImageStrip({"Image2", "Image10", "Image11", "Image12", "Image13", "Image14", "Image15",
-                                    "Image16", "Image17"},
-                                   this);
+    m_strip = new DialogImageStrip(
+        {"Image2", "Image10", "Image11", "Image12", "Image13", "Image14", "Image15", "Image16", "Image17"}, this);
 
     auto* content = new QVBoxLayout;
     content->setContentsMargins(11, 11, 11, 0);
@@ -129,11 +128,17 @@ void SpecialSplitDialog::buildLayout() {
     connect(m_name, &QLineEdit::returnPressed, this, &SpecialSplitDialog::addEntry);
 }
 
-void SpecialSplitDialog::setLanguageCode(int languageCode) { m_languageCode = languageCode; }
+void SpecialSplitDialog::setLanguageCode(int languageCode) {
+    m_languageCode = languageCode;
+}
 
-void SpecialSplitDialog::setStripPicture(const QPixmap& picture) { m_stripPicture = picture; }
+void SpecialSplitDialog::setStripPicture(const QPixmap& picture) {
+    m_stripPicture = picture;
+}
 
-void SpecialSplitDialog::setOriginalSize(const QString& sizeText) { m_originalSize = sizeText; }
+void SpecialSplitDialog::setOriginalSize(const QString& sizeText) {
+    m_originalSize = sizeText;
+}
 
 QList<SpecialSplitEntry> SpecialSplitDialog::entries() const {
     QList<SpecialSplitEntry> result;
@@ -162,8 +167,8 @@ void SpecialSplitDialog::prepareShowing() {
     m_cancelled = false;
     m_strip->showPicture(m_stripPicture);
     applyCaptions(this, SpecialSplitCaptions, m_languageCode);
-    m_list->setHeaderLabels({SpecialSplitColumnCaptions[0].in(m_languageCode),
-                             SpecialSplitColumnCaptions[1].in(m_languageCode)});
+    m_list->setHeaderLabels(
+        {SpecialSplitColumnCaptions[0].in(m_languageCode), SpecialSplitColumnCaptions[1].in(m_languageCode)});
     updateCommandStates();
 }
 
