@@ -4,8 +4,6 @@
 #include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
 
-#include <QFileInfo>
-
 WindowQuestions::WindowQuestions(LanguageSource language, StatusSink showInStatus)
     : m_language(std::move(language))
     , m_showInStatus(std::move(showInStatus)) {}
@@ -24,7 +22,6 @@ bool WindowQuestions::confirmOverwrite(const QString& path) {
 }
 
 void WindowQuestions::reportMissingPart(const QString& path) {
-    m_showInStatus(QFileInfo(path).fileName());
     MessageService::current().showMessage(text(24) + path + text(25), text(26), MbStopOk);
 }
 
