@@ -1,7 +1,7 @@
 #include "dialogs/JoinOrderDialog.h"
 
-#include "dialogs/JoinOrderDialogTexts.h"
 #include "CaptionsShown.h"
+#include "dialogs/JoinOrderDialogTexts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -90,11 +90,15 @@ TEST_F(JoinOrderDialogTest, ProceedNeedsAVisibleNameOnlyWhenRenaming) {
         const char16_t* name;
         bool enabled;
     } cases[] = {
-        {false, u"", true}, {true, u"", false}, {true, u" \t \n", false}, {true, u"  x ", true},
+        {false, u"", true},
+        {true, u"", false},
+        {true, u" \t \n", false},
+        {true, u"  x ", true},
     };
     for (const auto& c : cases) {
         setRename(c.rename, QString::fromUtf16(c.name));
-        EXPECT_EQ(button("SpeedButton3")->isEnabled(), c.enabled) << c.rename << " '" << QString::fromUtf16(c.name).toStdString() << "'";
+        EXPECT_EQ(button("SpeedButton3")->isEnabled(), c.enabled)
+            << c.rename << " '" << QString::fromUtf16(c.name).toStdString() << "'";
     }
 }
 
