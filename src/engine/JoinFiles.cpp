@@ -52,6 +52,9 @@ public:
             if (!appendPart(index))
                 break;
         }
+        // A stop keeps the parts that are wholly in the output deleted, as a complete join does.
+        if (m_result.outcome == OperationOutcome::Completed || m_result.outcome == OperationOutcome::Stopped)
+            deletePendingParts();
         const int closeError = m_output.close();
         if (closeError != 0 && m_result.outcome != OperationOutcome::Failed)
             failWith(m_result, m_request.outputPath, closeError);
@@ -104,6 +107,7 @@ private:
             m_host.partMissing(path);
             m_result.missingParts.push_back(path);
             m_mayDelete = false;
+            m_pendingDeletion.clear();
             return true;
         }
         const ChunkCopier::Result copy = m_copier.copy(part.fd(), m_output.fd(), std::nullopt);
@@ -119,24 +123,36 @@ private:
             m_result.outcome = OperationOutcome::Stopped;
             return false;
         }
-        if (m_request.deleteParts && m_mayDelete && m_lastTurn[index])
-            return deletePart(path);
+        if (m_request.deleteParts && m_mayDelete && m_lastTurn[index]) {
+            m_pendingDeletion.push_back(path);
+            m_pendingBytes += copy.copied;
+            if (m_pendingBytes >= SyncEvery)
+                return deletePendingParts();
+        }
         return true;
     }
 
-    // The part's bytes must be on the disk before the part goes.
-    bool deletePart(const std::string& path) {
+    // Parts go only once their bytes are on the disk. One sync serves many small parts.
+    bool deletePendingParts() {
+        if (m_pendingDeletion.empty())
+            return true;
         if (::fsync(m_output.fd()) != 0) {
             failWith(m_result, m_request.outputPath, errno);
             return false;
         }
-        if (::unlink(path.c_str()) != 0) {
-            failWith(m_result, path, errno);
-            return false;
+        for (const std::string& path : m_pendingDeletion) {
+            if (::unlink(path.c_str()) != 0) {
+                failWith(m_result, path, errno);
+                return false;
+            }
+            m_result.deletedParts.push_back(path);
         }
-        m_result.deletedParts.push_back(path);
+        m_pendingDeletion.clear();
+        m_pendingBytes = 0;
         return true;
     }
+
+    static constexpr std::int64_t SyncEvery = std::int64_t{64} << 20;
 
     const JoinRequest& m_request;
     OperationHost& m_host;
@@ -145,6 +161,8 @@ private:
     InputGuard m_guard;
     FileHandle m_output;
     std::vector<bool> m_lastTurn;
+    std::vector<std::string> m_pendingDeletion; // wholly copied, waiting for the sync
+    std::int64_t m_pendingBytes = 0;
     bool m_mayDelete = true;
 };
 
