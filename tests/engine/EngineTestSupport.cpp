@@ -54,6 +54,10 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
 }
 
 bool ScriptedHost::stopRequested() {
+    if (stopInFile != 0 && currentFiles.size() == stopInFile) {
+        stopInFile = 0;
+        return true;
+    }
     return ++stopCalls == stopOnCall;
 }
 

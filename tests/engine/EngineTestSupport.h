@@ -46,6 +46,8 @@ public:
     std::atomic<std::int64_t> counter{-1};
     // Answer true to the stop question on this call (1 = the first); 0 never.
     int stopOnCall = 0;
+    // Or answer true to the first stop question once this many files have been reported; 0 never.
+    std::size_t stopInFile = 0;
     int stopCalls = 0;
     bool overwriteAnswer = true;
     std::deque<ExistingOutputChoice> existingAnswers;
