@@ -29,6 +29,8 @@ std::string readFile(const std::string& path);
 bool exists(const std::string& path);
 // Bytes 0, 1, 2, ... 255, 0, 1, ... so that every offset's content is known.
 std::string countingBytes(std::int64_t size);
+// Writes countingBytes(size) to `path` and returns them.
+std::string writeCountingFile(const std::string& path, std::int64_t size);
 // The file names in a folder, sorted.
 std::vector<std::string> namesIn(const std::filesystem::path& folder);
 

@@ -28,8 +28,7 @@ class SpecialSplitCases : public ::testing::TestWithParam<CutCase> {};
 TEST_P(SpecialSplitCases, CutsAtTheListedPositions) {
     const CutCase& c = GetParam();
     TempDir dir;
-    const std::string source = countingBytes(c.sourceSize);
-    writeFile(dir / "source", source);
+    const std::string source = writeCountingFile(dir / "source", c.sourceSize);
     ScriptedHost host;
 
     const SpecialSplitResult result =
@@ -107,7 +106,7 @@ TEST(SpecialSplit, RefusesAnEntryThatIsTheSource) {
     for (const auto& [title, way] : ways) {
         SCOPED_TRACE(title);
         TempDir dir;
-        writeFile(dir / "source", countingBytes(300));
+        writeCountingFile(dir / "source", 300);
         const std::string entryName = way == 0 ? "source" : "link";
         const std::string target = dir / "source", link = dir / "link";
         const int made = way == 0   ? 0
@@ -129,7 +128,7 @@ TEST(SpecialSplit, RefusesAnEntryThatIsTheSource) {
 
 TEST(SpecialSplit, AsksWithTheFullPathAndNoKeepsEarlierParts) {
     TempDir dir;
-    writeFile(dir / "source", countingBytes(300));
+    writeCountingFile(dir / "source", 300);
     writeFile(dir / "part2", "old");
     ScriptedHost host;
     host.overwriteAnswer = false;
@@ -146,7 +145,7 @@ TEST(SpecialSplit, AsksWithTheFullPathAndNoKeepsEarlierParts) {
 
 TEST(SpecialSplit, StopDuringTheSecondPartKeepsTheFirst) {
     TempDir dir;
-    writeFile(dir / "source", countingBytes(300));
+    writeCountingFile(dir / "source", 300);
     ScriptedHost host;
     host.stopOnCall = 2;
 
@@ -161,7 +160,7 @@ TEST(SpecialSplit, StopDuringTheSecondPartKeepsTheFirst) {
 
 TEST(SpecialSplit, FullDeviceAsAPartFailsNamingIt) {
     TempDir dir;
-    writeFile(dir / "source", countingBytes(300));
+    writeCountingFile(dir / "source", 300);
     ASSERT_EQ(::symlink("/dev/full", (dir / "part2").c_str()), 0);
     ScriptedHost host;
     host.overwriteAnswer = true;
@@ -178,7 +177,7 @@ TEST(SpecialSplit, FullDeviceAsAPartFailsNamingIt) {
 
 TEST(SpecialSplit, RefusesUnusableEntries) {
     TempDir dir;
-    writeFile(dir / "source", countingBytes(300));
+    writeCountingFile(dir / "source", 300);
     const std::vector<std::pair<std::vector<CutEntry>, CutCounting>> requests = {
         {{}, CutCounting::FromStart},
         {{{200, "a"}, {100, "b"}}, CutCounting::FromStart},

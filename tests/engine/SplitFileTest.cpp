@@ -20,8 +20,7 @@ class SplitSizes : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(SplitSizes, PartsHoldExactRangesAndAnExactMultipleEndsWithAnEmptyPart) {
     const SizeCase& c = GetParam();
     TempDir dir;
-    const std::string source = countingBytes(c.sourceSize);
-    writeFile(dir / "name", source);
+    const std::string source = writeCountingFile(dir / "name", c.sourceSize);
     ScriptedHost host;
 
     const SplitResult result = splitFile({dir / "name", dir.path().string(), c.partSize, std::nullopt}, host);
@@ -50,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, SplitSizes,
 
 TEST(SplitFile, NamesPartsPastNineHundredNinetyNine) {
     TempDir dir;
-    writeFile(dir / "name", countingBytes(1000));
+    writeCountingFile(dir / "name", 1000);
     ScriptedHost host;
 
     const SplitResult result = splitFile({dir / "name", dir.path().string(), 1, std::nullopt}, host);
@@ -115,8 +114,7 @@ TEST(SplitFile, StopBetweenChunksKeepsWhatIsWrittenAndWritesNoBatchFile) {
 TEST(SplitFile, StopInsideAPartLeavesItWithTheChunksCopiedSoFar) {
     TempDir dir;
     const std::int64_t mib = 1 << 20;
-    const std::string source = countingBytes(20 * mib);
-    writeFile(dir / "name", source);
+    const std::string source = writeCountingFile(dir / "name", 20 * mib);
     ScriptedHost host;
     host.stopInFile = 2; // after the first chunk of part 2; a part of 9 MiB takes at least two
 
