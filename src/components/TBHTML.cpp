@@ -4,8 +4,8 @@
 #include <QUrl>
 
 TBHTML::TBHTML(QObject* parent)
-    : QObject(parent)
-{
-}
+    : QObject(parent) {}
 
-void TBHTML::CallExternUrl(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void TBHTML::CallExternUrl(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
