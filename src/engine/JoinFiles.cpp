@@ -68,10 +68,16 @@ private:
         std::vector<bool> exists(count, false);
         for (std::size_t index = 0; index < count; ++index) {
             exists[index] = ::stat(m_request.partPaths[index].c_str(), &identities[index]) == 0;
-            if (exists[index])
+            if (exists[index]) {
                 m_guard.addInput(m_request.partPaths[index], identities[index]);
-            else
+            } else {
                 m_mayDelete = false; // a join with a missing part deletes nothing
+                // The output would appear as this part and be read while it is written.
+                if (m_request.partPaths[index] == m_request.outputPath) {
+                    refuseAsInput(m_result, m_request.outputPath, m_request.outputPath);
+                    return false;
+                }
+            }
         }
         m_lastTurn = lastTurnOfEachFile(identities, exists);
         if (const std::string* input = m_guard.inputSameAs(m_request.outputPath)) {
@@ -87,7 +93,18 @@ private:
             refuseAsInput(m_result, m_request.outputPath, *opening.sameAsInput);
         else if (opening.systemError != 0)
             failWith(m_result, m_request.outputPath, opening.systemError);
+        if (m_output.isOpen() && ::fstat(m_output.fd(), &m_outputStatus) != 0) {
+            failWith(m_result, m_request.outputPath, errno);
+            return false;
+        }
         return m_output.isOpen();
+    }
+
+    // A part that did not exist before the output was created may be the output itself (a link).
+    bool isTheOutput(const FileHandle& part) const {
+        struct stat status {};
+        return ::fstat(part.fd(), &status) == 0 && status.st_dev == m_outputStatus.st_dev &&
+               status.st_ino == m_outputStatus.st_ino;
     }
 
     // False ends the join.
@@ -109,6 +126,11 @@ private:
             m_mayDelete = false;
             m_pendingDeletion.clear();
             return true;
+        }
+        if (isTheOutput(part)) {
+            m_result.outcome = OperationOutcome::Failed;
+            m_result.error = {OperationError::Kind::OutputIsInput, m_request.outputPath, path, 0};
+            return false;
         }
         const ChunkCopier::Result copy = m_copier.copy(part.fd(), m_output.fd(), std::nullopt);
         if (copy.reachedEnd)
@@ -160,6 +182,7 @@ private:
     ChunkCopier m_copier;
     InputGuard m_guard;
     FileHandle m_output;
+    struct stat m_outputStatus {};
     std::vector<bool> m_lastTurn;
     std::vector<std::string> m_pendingDeletion; // wholly copied, waiting for the sync
     std::int64_t m_pendingBytes = 0;

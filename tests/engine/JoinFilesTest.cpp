@@ -131,6 +131,30 @@ TEST(JoinFiles, RefusesAnOutputThatIsAPart) {
     }
 }
 
+// A missing part that the output would bring into being must not be read while it is written.
+TEST(JoinFiles, NeverReadsTheOutputAsOneOfItsParts) {
+    {
+        ThreeParts parts;
+        ScriptedHost host;
+        const std::string missing = parts.dir / "a.004";
+        const JoinResult result = joinFiles({{parts.paths[0], missing}, missing, false}, host);
+        EXPECT_EQ(result.outcome, OperationOutcome::Refused);
+        EXPECT_EQ(result.error.kind, OperationError::Kind::OutputIsInput);
+        EXPECT_FALSE(exists(missing));
+    }
+    {
+        ThreeParts parts;
+        ScriptedHost host;
+        const std::string link = parts.dir / "a.004"; // a dangling link to where the output goes
+        ASSERT_EQ(::symlink((parts.dir / "out").c_str(), link.c_str()), 0);
+        const JoinResult result = joinFiles({{parts.paths[0], link}, parts.dir / "out", false}, host);
+        EXPECT_EQ(result.outcome, OperationOutcome::Failed);
+        EXPECT_EQ(result.error.kind, OperationError::Kind::OutputIsInput);
+        EXPECT_EQ(result.error.inputPath, link);
+        EXPECT_EQ(readFile(parts.dir / "out"), "first");
+    }
+}
+
 TEST(JoinFiles, UnreadablePartFailsNamingIt) {
     ThreeParts parts;
     ASSERT_EQ(::mkdir((parts.dir / "folder.002").c_str(), 0755), 0);
