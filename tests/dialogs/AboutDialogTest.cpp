@@ -1,6 +1,6 @@
 #include "dialogs/AboutDialog.h"
 
-#include "CaptionsShown.h"
+#include "DialogChildrenAndCaptions.h"
 #include "components/TBHTML.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/AboutDialogTexts.h"
@@ -37,13 +37,15 @@ void click(QWidget* widget) {
     const QPointF inside(2, 2);
     QMouseEvent press(QEvent::MouseButtonPress, inside, widget->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, inside, widget->mapToGlobal(inside), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
 }
 
-QString labelText(const AboutDialog& dialog, const char* name) { return dialog.findChild<QLabel*>(name)->text(); }
+QString labelText(const AboutDialog& dialog, const char* name) {
+    return childOf<QLabel>(dialog, name)->text();
+}
 } // namespace
 
 TEST(AboutDialog, LanguageChangesOnlyTheTextsOfTheLanguage) {

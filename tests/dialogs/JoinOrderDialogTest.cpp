@@ -1,7 +1,7 @@
 #include "dialogs/JoinOrderDialog.h"
 
+#include "DialogChildrenAndCaptions.h"
 #include "dialogs/JoinOrderDialogTexts.h"
-#include "CaptionsShown.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,9 +21,7 @@ protected:
 
     template <typename T>
     T* child(const char* name) {
-        T* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return childOf<T>(dialog, name);
     }
 
     QListWidget* list() { return child<QListWidget>("ListBox1"); }
@@ -90,11 +88,15 @@ TEST_F(JoinOrderDialogTest, ProceedNeedsAVisibleNameOnlyWhenRenaming) {
         const char16_t* name;
         bool enabled;
     } cases[] = {
-        {false, u"", true}, {true, u"", false}, {true, u" \t \n", false}, {true, u"  x ", true},
+        {false, u"", true},
+        {true, u"", false},
+        {true, u" \t \n", false},
+        {true, u"  x ", true},
     };
     for (const auto& c : cases) {
         setRename(c.rename, QString::fromUtf16(c.name));
-        EXPECT_EQ(button("SpeedButton3")->isEnabled(), c.enabled) << c.rename << " '" << QString::fromUtf16(c.name).toStdString() << "'";
+        EXPECT_EQ(button("SpeedButton3")->isEnabled(), c.enabled)
+            << c.rename << " '" << QString::fromUtf16(c.name).toStdString() << "'";
     }
 }
 

@@ -1,7 +1,7 @@
 #include "dialogs/JoinOrderMoves.h"
 
-#include <QStringList>
 #include "QStringPrinting.h"
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,9 @@ struct MoveCase {
     const char* after;
 };
 
-void PrintTo(const MoveCase& c, std::ostream* out) { *out << c.before << (c.up ? " up" : " down"); }
+void PrintTo(const MoveCase& c, std::ostream* out) {
+    *out << c.before << (c.up ? " up" : " down");
+}
 
 class JoinOrderMoves : public testing::TestWithParam<MoveCase> {};
 } // namespace

@@ -1,6 +1,6 @@
 #include "dialogs/SpecialSplitDialog.h"
 
-#include "CaptionsShown.h"
+#include "DialogChildrenAndCaptions.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/SpecialSplitDialogTexts.h"
 #include "support/ScriptedMessages.h"
@@ -14,7 +14,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString message(int number, int language) { return SpecialSplitMessages[number - 1].in(language); }
+QString message(int number, int language) {
+    return SpecialSplitMessages[number - 1].in(language);
+}
 
 class SpecialSplitDialogTest : public testing::Test {
 protected:
@@ -27,9 +29,7 @@ protected:
 
     template <typename T>
     T* child(const char* name) {
-        T* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return childOf<T>(dialog, name);
     }
 
     QLineEdit* position() { return child<QLineEdit>("Edit2"); }
@@ -74,18 +74,12 @@ TEST_F(SpecialSplitDialogTest, AddTakesAWholePositionBelowTheSizeAndAVisibleName
         int language;
         int message; // 0: added
     } cases[] = {
-        {u"999", u"last.bin", 0, 0},
-        {u"00100", u" spaced name ", 1, 0},
-        {u"0", u"x", 0, 0},
-        {u"1000", u"a", 0, 2},
-        {u"-5", u"a", 1, 2},
-        {u"", u"a", 0, 2},
-        {u"12a", u"a", 0, 2},
-        {u"99999999999999999999", u"a", 1, 2},
-        {u" 5", u"a", 0, 2},
-        {u"5", u"", 1, 1},
-        {u"5", u"   ", 0, 1},
-        {u"", u"", 0, 2},
+        {u"999", u"last.bin", 0, 0}, {u"00100", u" spaced name ", 1, 0},
+        {u"0", u"x", 0, 0},          {u"1000", u"a", 0, 2},
+        {u"-5", u"a", 1, 2},         {u"", u"a", 0, 2},
+        {u"12a", u"a", 0, 2},        {u"99999999999999999999", u"a", 1, 2},
+        {u" 5", u"a", 0, 2},         {u"5", u"", 1, 1},
+        {u"5", u"   ", 0, 1},        {u"", u"", 0, 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.position).toStdString() + " / " + QString::fromUtf16(c.name).toStdString());
@@ -99,7 +93,8 @@ TEST_F(SpecialSplitDialogTest, AddTakesAWholePositionBelowTheSizeAndAVisibleName
         add(QString::fromUtf16(c.position), QString::fromUtf16(c.name));
         if (c.message == 0) {
             ASSERT_EQ(dialog.entries().size(), 1);
-            EXPECT_EQ(dialog.entries()[0], (SpecialSplitEntry{QString::fromUtf16(c.position), QString::fromUtf16(c.name)}));
+            EXPECT_EQ(dialog.entries()[0],
+                      (SpecialSplitEntry{QString::fromUtf16(c.position), QString::fromUtf16(c.name)}));
             EXPECT_TRUE(position()->text().isEmpty());
             EXPECT_TRUE(name()->text().isEmpty());
             EXPECT_EQ(messages.shown().size(), shownBefore);
