@@ -11,6 +11,7 @@ ProceedCancelDialog::ProceedCancelDialog(const Names& names, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QLatin1String(names.form));
     setModal(true);
+    useDialogBorder(this);
     m_proceed = makeSpeedButton(this, names.proceedButton, style()->standardIcon(QStyle::SP_DialogApplyButton));
     m_cancel = makeSpeedButton(this, names.cancelButton, style()->standardIcon(QStyle::SP_DialogCancelButton));
     m_strip = new DialogImageStrip(names.images, this);
@@ -36,7 +37,7 @@ void ProceedCancelDialog::setContent(QLayout* content) {
 void ProceedCancelDialog::setVisible(bool visible) {
     if (visible && !isVisible()) {
         m_cancelled = false;
-        m_strip->showPicture(m_stripPicture);
+        m_strip->showPicture();
         prepareShowing();
     }
     QDialog::setVisible(visible);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <QStringList>
 
 class DialogImageStrip;
@@ -15,8 +14,6 @@ class ProceedCancelDialog : public QDialog {
 public:
     // 1 German, 0 English; takes effect at the next showing.
     void setLanguageCode(int languageCode) { m_languageCode = languageCode; }
-    // The main window's toolbar picture for the images along the bottom edge.
-    void setStripPicture(const QPixmap& picture) { m_stripPicture = picture; }
 
     // True after the dialog has closed unless the proceed button closed it.
     bool Cancelled() const { return m_cancelled; }
@@ -48,7 +45,6 @@ private:
     QToolButton* m_proceed = nullptr;
     QToolButton* m_cancel = nullptr;
     DialogImageStrip* m_strip = nullptr;
-    QPixmap m_stripPicture;
     int m_languageCode = 0;
     bool m_cancelled = false;
 };

@@ -76,6 +76,11 @@ TEST(AboutDialog, LanguageChangesOnlyTheTextsOfTheLanguage) {
     EXPECT_EQ(dialog.windowTitle(), "About Brimvale Parcelon 1.4");
 }
 
+TEST(AboutDialog, ShowsTheProgramIcon) {
+    AboutDialog dialog;
+    EXPECT_FALSE(childOf<QLabel>(dialog, "Image1")->pixmap().isNull());
+}
+
 TEST(AboutDialog, TheAddressLabelsOpenTheirAddresses) {
     OpenedUrls opened;
     AboutDialog dialog;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QStringPrinting.h"
+#include "QStringPrinter.h"
 #include "dialogs/DialogCaptionTable.h"
 
 #include <QAbstractButton>

@@ -156,6 +156,16 @@ TEST_F(JoinOrderDialogTest, NameAndRenameStayForTheNextShowingWhileTheListIsRelo
     EXPECT_FALSE(child<QLineEdit>("Edit1")->isReadOnly());
 }
 
+TEST_F(JoinOrderDialogTest, TheImagesShowTheToolbarBandOnlyWhileOpen) {
+    for (const char* image : {"Image2", "Image6", "Image10"}) {
+        const QPixmap shown = child<QLabel>(image)->pixmap();
+        EXPECT_EQ(shown.size(), QPixmap(":/band.png").size()) << image;
+        EXPECT_FALSE(shown.isNull()) << image;
+    }
+    dialog.reject();
+    EXPECT_TRUE(child<QLabel>("Image2")->pixmap().isNull());
+}
+
 TEST_F(JoinOrderDialogTest, CaptionsFollowTheLanguageAtEachShowing) {
     for (int language : {1, 0}) {
         dialog.reject();
