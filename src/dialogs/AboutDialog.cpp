@@ -79,7 +79,6 @@ void AboutDialog::buildLayout() {
     auto* product = makeLabel(this, "Label7");
     product->setText(AboutProductName.toString());
     product->setFont(pixelFont(QStringLiteral("Arial Black"), 32, true));
-    product->setAttribute(Qt::WA_TranslucentBackground);
     m_version = makeLabel(this, "Label6");
     auto* names = new QVBoxLayout;
     names->setSpacing(0);

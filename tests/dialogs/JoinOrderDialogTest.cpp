@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,20 @@ TEST_F(JoinOrderDialogTest, ProceedWritesTheShownOrderBack) {
     dialog.show();
     button("SpeedButton3")->click();
     EXPECT_EQ(dialog.PartList(), (QStringList{"/p/a", "/p/b", "/p/d", "/p/c"}));
+}
+
+TEST_F(JoinOrderDialogTest, AModalShowingLoadsTheListAndReportsProceed) {
+    dialog.reject();
+    dialog.setPartList({"/r/1", "/r/2"});
+    QTimer::singleShot(0, &dialog, [this] {
+        EXPECT_EQ(shownOrder(), (QStringList{"/r/1", "/r/2"}));
+        select({1});
+        button("SB1")->click();
+        button("SpeedButton3")->click();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.Cancelled());
+    EXPECT_EQ(dialog.PartList(), (QStringList{"/r/2", "/r/1"}));
 }
 
 TEST_F(JoinOrderDialogTest, EveryOtherWayOutLeavesThePartListUntouched) {
