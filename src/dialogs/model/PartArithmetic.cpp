@@ -2,6 +2,7 @@
 
 #include "dialogs/model/SplitSettings.h"
 #include "engine/NumberText.h"
+#include "engine/PartCount.h"
 
 #include <limits>
 
@@ -33,10 +34,8 @@ std::int64_t PartCountForSize(const QString& originalSizeText, const QString& si
     const std::int64_t part = PartBytes(sizeText, sizeIndex);
     if (part < 0)
         return -1;
-    if (part == 0)
-        return 0;
-    const std::int64_t original = LeadingNumber(originalSizeText);
-    return original / part + (original % part != 0 ? 1 : 0);
+    // One rule for the display and the split's guard.
+    return PartCountForSize(LeadingNumber(originalSizeText), part);
 }
 
 std::int64_t PartSizeForCount(const QString& originalSizeText, const QString& fileCountText) {

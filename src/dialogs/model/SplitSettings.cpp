@@ -92,17 +92,8 @@ SplitSettings LoadSettings(const TBReg& reg) {
     settings.batchDeleteParts = reg.PopCheckBox(QStringLiteral("BatchDelSplitFile"), true);
     settings.batchDeleteItself = reg.PopCheckBox(QStringLiteral("BatchDelItself"), true);
 
-    switch (reg.PopGroupPosition(QStringLiteral("KitFileAsk"), 3, 1)) {
-    case 2:
-        settings.joinOrder = JoinOrderPolicy::AlwaysAsk;
-        break;
-    case 3:
-        settings.joinOrder = JoinOrderPolicy::NeverAsk;
-        break;
-    default:
-        settings.joinOrder = JoinOrderPolicy::AskWhenUnclear;
-        break;
-    }
+    // The policy's values are the group positions 1 to 3.
+    settings.joinOrder = static_cast<JoinOrderPolicy>(reg.PopGroupPosition(QStringLiteral("KitFileAsk"), 3, 1));
 
     const bool byCount = reg.PopGroupPosition(QStringLiteral("SplitMode"), 2, 1) == 2;
     ApplySplitMode(settings, byCount ? SplitMode::ByCount : SplitMode::BySize);

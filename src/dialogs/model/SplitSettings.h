@@ -1,14 +1,13 @@
 #pragma once
 
+#include "engine/JoinRecognition.h"
+
 #include <QString>
 #include <cstdint>
 
 class TBReg;
 
 enum class SplitMode { BySize, ByCount };
-
-// When a join asks for the order of its parts.
-enum class JoinOrderPolicy { AskWhenUnclear, AlwaysAsk, NeverAsk };
 
 // Size choices 0 to 5 are fixed presets; 6, 7 and 8 are a custom size in bytes, KB and MB.
 constexpr int PresetCount = 6;
