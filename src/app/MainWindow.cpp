@@ -5,7 +5,9 @@
 #include "app/MainPictures.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
+#include "app/OperationRunner.h"
 #include "app/ProgramState.h"
+#include "app/WindowQuestions.h"
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
@@ -62,6 +64,8 @@ MainWindow::MainWindow(ProgramState& state, const QStringList& commandLineFiles,
 }
 
 MainWindow::~MainWindow() {
+    // The worker may still report to the status bar and the questions; both go with this window.
+    m_runner->abandon();
     if (m_busyCursorShown)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -106,6 +110,11 @@ void MainWindow::buildWidgets() {
     m_progressTimer = new QTimer(this);
     m_progressTimer->setObjectName(QStringLiteral("Timer1"));
     m_progressTimer->setInterval(ProgressInterval);
+
+    m_questions = std::make_unique<WindowQuestions>(
+        [this] { return m_languageCode; },
+        [this](const QString& text) { m_statusBar->setPanelText(MainStatusBar::FilePanel, text); });
+    m_runner = new OperationRunner(m_state.ByteCounter, m_state.StopRequested, *m_questions, this);
 }
 
 void MainWindow::connectCommands() {
@@ -234,13 +243,16 @@ QToolButton* MainWindow::toolButton(const QString& objectName) const {
 
 void MainWindow::stopOperation() {
     // The order matters: Busy is cleared before the box, so the window is usable while it is
-    // open, and the operation learns of the stop only once the user has closed it.
+    // open, and the operation learns of the stop only once the user has closed it. Until then
+    // the worker waits at its next chunk boundary.
+    m_runner->hold();
     m_progressTimer->stop();
     progressBar()->setValue(progressBar()->minimum());
     m_statusBar->setPanelText(MainStatusBar::FilePanel, QString());
     setBusy(false);
     MessageService::current().showMessage(textById(StopText), m_messageTitle, MbStopOk);
     m_state.StopRequested = true;
+    m_runner->release();
 }
 
 void MainWindow::exitProgram() {
@@ -261,6 +273,8 @@ void MainWindow::firstShow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     emit closing();
+    // A running operation ends (its files closed and kept) before the lists it uses go.
+    m_runner->abandon();
     m_state.releaseLists();
     event->accept();
 }

@@ -9,6 +9,8 @@
 #include <memory>
 
 class MainMenus;
+class OperationRunner;
+class WindowQuestions;
 class MainStatusBar;
 class MainToolBar;
 struct ProgramState;
@@ -69,6 +71,9 @@ public:
     // clipboard. Runs whenever one of them changes.
     void updateCommandStates();
 
+    // Runs split, special split and join on its worker thread; one at a time.
+    OperationRunner& operationRunner() const { return *m_runner; }
+
     // Runs the command of a menu item or button.
     void runCommand(MainCommand command);
 
@@ -99,8 +104,8 @@ public slots:
     void setSortAscending(bool ascending);
 
 signals:
-    // Emitted when the window closes, before the program-wide lists are released: a running
-    // operation must have ended when the connected slots return.
+    // Emitted when the window closes, before a running operation is abandoned and the
+    // program-wide lists are released.
     void closing();
 
 protected:
@@ -145,6 +150,8 @@ private:
     QStandardItemModel* m_ownModel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
     QTimer* m_progressTimer = nullptr;
+    std::unique_ptr<WindowQuestions> m_questions;
+    OperationRunner* m_runner = nullptr;
 
     bool m_clipboardHoldsFiles = false;
     bool m_updateScheduled = false;

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/MainStatusBar.h"
+#include "app/OperationRunner.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -225,6 +227,62 @@ TEST_F(StopCommand, ClearsBusyAndShowsTheBoxBeforeTheStopIsRequested) {
     EXPECT_EQ(box.shown()[0].flags, MbStopOk);
 }
 
+TEST_F(StopCommand, TheWorkerEndsOnlyAfterTheBoxIsClosed) {
+    MainWindow& window = openWindow();
+    std::atomic<bool> boxClosed{false};
+    std::atomic<bool> stopSeenAfterBox{false};
+    bool finished = false;
+    window.setBusy(true);
+    window.operationRunner().start<int>(
+        [&](OperationHost& host) {
+            while (!host.stopRequested())
+                QThread::yieldCurrentThread();
+            stopSeenAfterBox = boxClosed.load();
+            return 0;
+        },
+        [&](const int&) { finished = true; });
+
+    class ClosingBox : public ScriptedMessages {
+    public:
+        ClosingBox(const MainWindow& window, std::atomic<bool>& closed)
+            : m_window(window)
+            , m_closed(closed) {}
+        MessageAnswer showMessage(const QString& text, const QString& caption, int flags) override {
+            runningWhileShown = m_window.operationRunner().isRunning();
+            m_closed = true;
+            return ScriptedMessages::showMessage(text, caption, flags);
+        }
+        bool runningWhileShown = false;
+
+    private:
+        const MainWindow& m_window;
+        std::atomic<bool>& m_closed;
+    } box(window, boxClosed);
+    box.answer(MessageAnswer::Ok);
+    window.stopOperation();
+    window.operationRunner().waitForFinished();
+
+    EXPECT_TRUE(box.runningWhileShown);
+    EXPECT_TRUE(stopSeenAfterBox);
+    EXPECT_TRUE(finished);
+    // The worker took the request over, so the next operation starts clean.
+    EXPECT_FALSE(m_state.StopRequested);
+}
+
+TEST_F(StopCommand, AStaleStopDoesNotEndTheNextOperation) {
+    MainWindow& window = openWindow();
+    ScriptedMessages box;
+    box.answer(MessageAnswer::Ok);
+    window.stopOperation(); // pressed just after an operation had ended
+    ASSERT_TRUE(m_state.StopRequested);
+
+    bool stopped = true;
+    window.operationRunner().start<bool>([](OperationHost& host) { return host.stopRequested(); },
+                                         [&](const bool& result) { stopped = result; });
+    window.operationRunner().waitForFinished();
+    EXPECT_FALSE(stopped);
+}
+
 using WindowLayout = MainWindowFixture;
 
 TEST_F(WindowLayout, MinimumWidthAndTimePanelFollowTheStatusBarWidth) {
@@ -262,4 +320,24 @@ TEST_F(WindowLayout, ExitClosesTheWindowAndReleasesTheProgramLists) {
     EXPECT_TRUE(closingSeen) << "a running operation must be ended before the lists go";
     EXPECT_TRUE(m_state.PartNames.isEmpty());
     EXPECT_TRUE(m_state.JoinList.isEmpty());
+}
+
+TEST_F(WindowLayout, ClosingDuringAnOperationEndsItBeforeTheListsAreReleased) {
+    MainWindow& window = openWindow();
+    window.show();
+    m_state.PartNames = {"a.001"};
+    QStringList seenByWorker;
+    window.setBusy(true);
+    window.operationRunner().start<int>(
+        [&](OperationHost& host) {
+            while (!host.stopRequested())
+                QThread::yieldCurrentThread();
+            seenByWorker = m_state.PartNames;
+            return 0;
+        },
+        [](const int&) {});
+    window.close();
+    EXPECT_FALSE(window.operationRunner().isRunning());
+    EXPECT_EQ(seenByWorker, QStringList{"a.001"});
+    EXPECT_TRUE(m_state.PartNames.isEmpty());
 }
