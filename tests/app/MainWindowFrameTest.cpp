@@ -107,26 +107,32 @@ TEST_F(CommandStateUpdater, ListAndClipboardChangesAreFollowedWithoutAPoll) {
     EXPECT_EQ(window.statusBar1()->panelText(MainStatusBar::FilePanel), "1 File(s) selected");
 }
 
+namespace {
+// The parts of the frame that only depend on Busy.
+void expectFrame(const MainWindow& window, bool busy) {
+    SCOPED_TRACE(busy ? "busy" : "idle");
+    EXPECT_EQ(lampShown(window, "Image2"), busy); // red
+    EXPECT_EQ(lampShown(window, "Image3"), !busy);
+    EXPECT_EQ(lampShown(window, "Image1"), !busy); // green
+    EXPECT_EQ(lampShown(window, "Image4"), busy);
+    EXPECT_EQ(window.toolButton("ToolButton6")->isEnabled(), busy);
+    for (const char* name : {"ToolButton4", "ToolButton3", "ToolButton5"})
+        EXPECT_EQ(window.toolButton(name)->isEnabled(), !busy) << name;
+    for (const char* name : {"Datei1", "Bearbeiten1", "Ansicht1", "N1"})
+        EXPECT_EQ(window.menu(name)->menuAction()->isEnabled(), !busy) << name;
+    EXPECT_EQ(window.listView()->isEnabled(), !busy);
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    EXPECT_EQ(cursor != nullptr && cursor->shape() == Qt::BusyCursor, busy);
+}
+} // namespace
+
 TEST_F(CommandStateUpdater, FrameLocksTheWindowWhileBusyAndRestoresItWhenIdle) {
     MainWindow& window = openWindow();
     setList(2, 0);
-    const QStringList topMenus{"Datei1", "Bearbeiten1", "Ansicht1", "N1"};
-    const QStringList idleButtons{"ToolButton4", "ToolButton3", "ToolButton5"};
+    expectFrame(window, false);
 
     window.setBusy(true);
-    EXPECT_TRUE(lampShown(window, "Image2"));
-    EXPECT_FALSE(lampShown(window, "Image3"));
-    EXPECT_FALSE(lampShown(window, "Image1"));
-    EXPECT_TRUE(lampShown(window, "Image4"));
-    EXPECT_TRUE(window.toolButton("ToolButton6")->isEnabled());
-    for (const QString& name : idleButtons)
-        EXPECT_FALSE(window.toolButton(name)->isEnabled()) << name.toStdString();
-    for (const QString& name : topMenus)
-        EXPECT_FALSE(window.menu(name)->menuAction()->isEnabled()) << name.toStdString();
-    EXPECT_FALSE(window.listView()->isEnabled());
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
-
+    expectFrame(window, true);
     // While busy the operation owns the title and the texts.
     window.setWindowTitle("Brimvale Parcelon 1.4 - 42%");
     window.statusBar1()->setPanelText(MainStatusBar::FilePanel, "film.avi.003");
@@ -137,17 +143,7 @@ TEST_F(CommandStateUpdater, FrameLocksTheWindowWhileBusyAndRestoresItWhenIdle) {
     EXPECT_EQ(window.statusBar1()->panelText(MainStatusBar::PercentPanel), "42%");
 
     window.setBusy(false);
-    EXPECT_FALSE(lampShown(window, "Image2"));
-    EXPECT_TRUE(lampShown(window, "Image3"));
-    EXPECT_TRUE(lampShown(window, "Image1"));
-    EXPECT_FALSE(lampShown(window, "Image4"));
-    EXPECT_FALSE(window.toolButton("ToolButton6")->isEnabled());
-    for (const QString& name : idleButtons)
-        EXPECT_TRUE(window.toolButton(name)->isEnabled()) << name.toStdString();
-    for (const QString& name : topMenus)
-        EXPECT_TRUE(window.menu(name)->menuAction()->isEnabled()) << name.toStdString();
-    EXPECT_TRUE(window.listView()->isEnabled());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    expectFrame(window, false);
     EXPECT_EQ(window.windowTitle(), "Brimvale Parcelon 1.4");
     EXPECT_EQ(window.applicationTitle(), "Brimvale Parcelon 1.4");
     EXPECT_EQ(window.statusBar1()->panelText(MainStatusBar::FilePanel), "2 File(s) in list");
