@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/ClipboardFiles.h"
+#include "app/FileListViews.h"
 #include "app/MainMenus.h"
 #include "app/MainPictures.h"
 #include "app/MainStatusBar.h"
@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,16 +23,13 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 constexpr int MinimumWidth = 510;
 const QSize DesignSize(510, 388);
 constexpr int ProgressInterval = 500;
 constexpr int ColumnCount = 5;
-constexpr int ColumnWidths[ColumnCount] = {200, 120, 85, 90, 50};
 
 constexpr int ProgramNameText = 16;
 constexpr int ProgramVersionText = 17;
@@ -86,18 +82,7 @@ void MainWindow::buildWidgets() {
     m_toolBar = new MainToolBar(central);
     layout->addWidget(m_toolBar);
 
-    m_listView = new QTreeView(central);
-    m_listView->setObjectName(QStringLiteral("ListView1"));
-    m_listView->setRootIsDecorated(false);
-    m_listView->setItemsExpandable(false);
-    m_listView->setUniformRowHeights(true);
-    m_listView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_listView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_listView->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_listView->header()->setSectionsMovable(false);
-    m_listView->header()->setSectionsClickable(true);
-    m_listView->header()->setStretchLastSection(false);
+    m_listView = new FileListViews(central);
     layout->addWidget(m_listView, 1);
     setCentralWidget(central);
 
@@ -122,9 +107,8 @@ void MainWindow::connectCommands() {
         connect(action, &QAction::triggered, this, [this, command = command] { runCommand(command); });
     for (const auto& [button, command] : m_toolBar->commandButtons())
         connect(button, &QToolButton::clicked, this, [this, command = command] { runCommand(command); });
-    connect(m_listView, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
-        m_menus->popupMenu()->popup(m_listView->viewport()->mapToGlobal(position));
-    });
+    connect(m_listView, &FileListViews::contextMenuRequested, this,
+            [this](const QPoint& position) { m_menus->popupMenu()->popup(position); });
 }
 
 void MainWindow::runCommand(MainCommand command) {
@@ -216,8 +200,6 @@ void MainWindow::setListModel(QAbstractItemModel* model) {
     if (QAbstractItemModel* previous = m_listView->model())
         disconnect(previous, nullptr, this, nullptr);
     m_listView->setModel(model);
-    for (int column = 0; column < std::min(model->columnCount(), ColumnCount); ++column)
-        m_listView->setColumnWidth(column, ColumnWidths[column]);
     applyColumnCaptions();
     showSortArrow();
     connect(model, &QAbstractItemModel::rowsInserted, this, &MainWindow::scheduleCommandStateUpdate);

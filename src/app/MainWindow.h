@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 
+class FileListViews;
 class MainMenus;
 class OperationRunner;
 class WindowQuestions;
@@ -21,7 +22,6 @@ class QProgressBar;
 class QStandardItemModel;
 class QTimer;
 class QToolButton;
-class QTreeView;
 
 // The program's main window "Form1": toolbar band, menus, file list, status bar, the language
 // of the whole user interface and the enabled state of every command.
@@ -55,7 +55,8 @@ public:
     QProgressBar* progressBar() const;
     // "Timer1": the progress display's 500 ms tick; off while no operation runs.
     QTimer* progressTimer() const { return m_progressTimer; }
-    QTreeView* listView() const { return m_listView; }
+    // "ListView1" in its four styles.
+    FileListViews* listView() const { return m_listView; }
     QAbstractItemModel* listModel() const;
     // Shows another model in the list; the window does not take ownership.
     void setListModel(QAbstractItemModel* model);
@@ -146,7 +147,7 @@ private:
 
     MainToolBar* m_toolBar = nullptr;
     std::unique_ptr<MainMenus> m_menus;
-    QTreeView* m_listView = nullptr;
+    FileListViews* m_listView = nullptr;
     QStandardItemModel* m_ownModel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
     QTimer* m_progressTimer = nullptr;

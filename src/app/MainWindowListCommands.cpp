@@ -2,6 +2,8 @@
 // reachable from its menu items and buttons already, so its enabled state can be seen and tested.
 #include "app/MainWindow.h"
 
+#include "app/FileListViews.h"
+
 void MainWindow::addCommandLineFiles(const QStringList&) {}
 
 void MainWindow::addFilesByDialog() {}
@@ -12,7 +14,9 @@ void MainWindow::clearList() {}
 
 void MainWindow::deleteSelectedFiles() {}
 
-void MainWindow::selectAllFiles() {}
+void MainWindow::selectAllFiles() {
+    m_listView->selectAll();
+}
 
 void MainWindow::splitFile() {}
 

@@ -2,6 +2,7 @@
 // them when the window is first shown.
 #include "app/MainWindow.h"
 
+#include "app/FileListViews.h"
 #include "app/MainPictures.h"
 #include "app/ProgramState.h"
 
@@ -36,6 +37,7 @@ void MainWindow::setViewStyle(int style) {
     for (const char* twin : {"1", "2"})
         menuItem(ViewItems[static_cast<std::size_t>(style)] + QLatin1String(twin))->setChecked(true);
     m_reg.Push(ViewValue, QString::number(style));
+    m_listView->setStyle(static_cast<FileListViews::Style>(style));
 }
 
 void MainWindow::setSortKey(int key) {

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ClipboardFiles.h"
+#include "app/FileListViews.h"
 #include "app/MainStatusBar.h"
 #include "app/ProgramState.h"
 
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeView>
 #include <initializer_list>
 
 namespace {

@@ -5,12 +5,12 @@
 #include "components/core/ProgramIdentity.h"
 #include "components/core/TBReg.h"
 
+#include "app/FileListViews.h"
 #include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QStandardItemModel>
-#include <QTreeView>
 #include <gtest/gtest.h>
 #include <memory>
 

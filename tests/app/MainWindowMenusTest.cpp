@@ -3,8 +3,10 @@
 #include "app/MainPictures.h"
 
 #include <QAction>
+#include <QListView>
 #include <QMenu>
 #include <QToolButton>
+#include <QTreeView>
 
 using MainMenusAndToolbar = MainWindowFixture;
 
@@ -131,4 +133,33 @@ TEST(MainPicturesTest, EveryPictureOfTheWindowIsThere) {
     EXPECT_FALSE(MainPictures::sortArrow(false).pixmap(16).isNull());
     EXPECT_EQ(MainPictures::programIcon().availableSizes().size(), 6);
     EXPECT_FALSE(MainPictures::band().isNull());
+}
+
+TEST_F(MainMenusAndToolbar, EveryViewStyleShowsTheSameSelection) {
+    MainWindow& window = openWindow();
+    setList(4, 2);
+    const struct {
+        MainCommand command;
+        FileListViews::Style style;
+        QListView::ViewMode mode;
+        int iconSize;
+    } styles[] = {
+        {MainCommand::ViewLargeIcons, FileListViews::LargeIcons, QListView::IconMode, 32},
+        {MainCommand::ViewSmallIcons, FileListViews::SmallIcons, QListView::ListMode, 16},
+        {MainCommand::ViewList, FileListViews::List, QListView::ListMode, 16},
+    };
+    for (const auto& s : styles) {
+        window.runCommand(s.command);
+        EXPECT_EQ(window.listView()->currentView(), window.listView()->namesView());
+        EXPECT_EQ(window.listView()->namesView()->viewMode(), s.mode);
+        EXPECT_EQ(window.listView()->namesView()->iconSize(), QSize(s.iconSize, s.iconSize));
+        EXPECT_EQ(window.listView()->namesView()->selectionModel()->selectedRows().size(), 2);
+        EXPECT_EQ(store().Pop("View"), QString::number(s.style));
+    }
+    window.listView()->namesView()->selectionModel()->select(m_list.index(3, 0),
+                                                             QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    window.runCommand(MainCommand::ViewDetails);
+    EXPECT_EQ(window.listView()->currentView(), window.listView()->reportView());
+    EXPECT_EQ(window.listView()->reportView()->selectionModel()->selectedRows().size(), 3);
+    EXPECT_EQ(store().Pop("View"), "3");
 }
