@@ -103,6 +103,8 @@ void SettingsDialog::buildLayout() {
     page->setContentsMargins(0, 0, 0, 0);
     page->addLayout(content, 1);
     page->addWidget(m_strip);
+    // Wide enough for either language, so the dialog keeps its size when the language changes.
+    setMinimumWidth(520);
 }
 
 QWidget* SettingsDialog::buildSplitPage() {
@@ -148,6 +150,7 @@ QWidget* SettingsDialog::buildSplitPage() {
     m_countText->setMaximumWidth(80);
     m_countStepper = named(new UpDownButtons(MinFileCount, MaxFileCount, m_countGroup), "UpDown1");
     m_countStepper->setEnabled(false);
+    m_countStepper->setFixedHeight(m_countText->sizeHint().height());
     auto* countRow = new QHBoxLayout(m_countGroup);
     countRow->setSpacing(0);
     countRow->addWidget(m_countText);
