@@ -2,8 +2,7 @@
 
 #include <vector>
 
-void BorderFloodFill(QImage& image, QPoint start, QColor colour)
-{
+void BorderFloodFill(QImage& image, QPoint start, QColor colour) {
     if (!image.rect().contains(start))
         return;
     if (image.depth() != 32)

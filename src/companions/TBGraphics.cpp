@@ -18,15 +18,16 @@ const QColor silver(0xC0, 0xC0, 0xC0);
 
 // A one-pixel pen whose lines leave out their end point, so that a line from p to p + (1, 1)
 // sets exactly the pixel p.
-QPen linePen(QColor colour)
-{
+QPen linePen(QColor colour) {
     QPen pen(colour);
     pen.setWidth(0);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
 
-long double countOf(long double limit, long double space) { return std::trunc(std::fabs(limit / space)); }
+long double countOf(long double limit, long double space) {
+    return std::trunc(std::fabs(limit / space));
+}
 
 // The k in 1..count whose line at origin + k * spacing lies within 0..last; lines outside
 // the image are not drawn at all.
@@ -35,8 +36,7 @@ struct StepRange {
     qint64 last = 0;
 };
 
-StepRange visibleSteps(qint64 origin, qint64 spacing, long double count, qint64 last)
-{
+StepRange visibleSteps(qint64 origin, qint64 spacing, long double count, qint64 last) {
     const qint64 wanted = count >= 1e15L ? qint64(1e15) : qint64(count);
     if (spacing == 0) // every line on the axis: one is enough
         return (origin >= 0 && origin <= last) ? StepRange{1, std::min<qint64>(wanted, 1)} : StepRange{};

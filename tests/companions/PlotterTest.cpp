@@ -12,7 +12,9 @@ const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
 const QRgb silver = qRgb(192, 192, 192);
 
-QRgb at(const QImage& image, int x, int y) { return (image.pixel(x, y) & 0xFFFFFF) | 0xFF000000; }
+QRgb at(const QImage& image, int x, int y) {
+    return (image.pixel(x, y) & 0xFFFFFF) | 0xFF000000;
+}
 
 int countInColumns(const QImage& image, QRgb colour, int fromX, int toX) {
     int count = 0;
