@@ -42,21 +42,25 @@ QString entryProblem(const QStringList& noteTexts, const QString& loudness) {
     return {};
 }
 
-QByteArray bytesOf(std::initializer_list<char> values) { return QByteArray(values.begin(), qsizetype(values.size())); }
+QByteArray bytesOf(std::initializer_list<char> values) {
+    return QByteArray(values.begin(), qsizetype(values.size()));
+}
 
 QByteArray bigEndian32(quint32 value) {
     return bytesOf({char(value >> 24), char(value >> 16), char(value >> 8), char(value)});
 }
 
-QByteArray chunk(const char* id, const QByteArray& data) { return QByteArray(id) + bigEndian32(data.size()) + data; }
+QByteArray chunk(const char* id, const QByteArray& data) {
+    return QByteArray(id) + bigEndian32(data.size()) + data;
+}
 
-QByteArray fromHex(const char* hex) { return QByteArray::fromHex(hex); }
+QByteArray fromHex(const char* hex) {
+    return QByteArray::fromHex(hex);
+}
 
 // Time signatures the tempo track can carry: numerator and the power of two of the denominator.
 QByteArray timeSignatureEvent(const QString& signature) {
-    const char* data = signature == QLatin1String("6/8")   ? "0603"
-                       : signature == QLatin1String("3/4") ? "0302"
-                                                           : "0402";
+    const char* data = signature == QLatin1String("6/8") ? "0603" : signature == QLatin1String("3/4") ? "0302" : "0402";
     return fromHex("00FF5804") + fromHex(data) + fromHex("1808");
 }
 
@@ -67,9 +71,15 @@ const QByteArray endOfTrack = QByteArray::fromHex("00FF2F00");
 TBMidi::TBMidi(QObject* parent)
     : QObject(parent) {}
 
-const QStringList& TBMidi::notes() { return melody().notes; }
-const QStringList& TBMidi::lengthCodes() { return melody().lengthCodes; }
-const QStringList& TBMidi::loudnesses() { return melody().loudnesses; }
+const QStringList& TBMidi::notes() {
+    return melody().notes;
+}
+const QStringList& TBMidi::lengthCodes() {
+    return melody().lengthCodes;
+}
+const QStringList& TBMidi::loudnesses() {
+    return melody().loudnesses;
+}
 
 void TBMidi::AddNote(const QString& notes, const QString& lengthCode, const QString& loudness) {
     melody().notes.append(notes);
@@ -86,7 +96,9 @@ bool TBMidi::DeleteNote(int index) {
     return true;
 }
 
-void TBMidi::ClearNotes() { melody() = Melody(); }
+void TBMidi::ClearNotes() {
+    melody() = Melody();
+}
 
 void TBMidi::ExtractNotes(const QString& notes, QStringList& target) {
     target = notes.split(QLatin1Char(','));
@@ -153,10 +165,10 @@ bool TBMidi::WriteMidiFile(const QString& fileName) {
     }
     noteTrack += endOfTrack;
 
-    const QByteArray bytes = chunk("MThd", fromHex("000100030300")) +
-                             chunk("MTrk", timeSignatureEvent(QStringLiteral("4/4")) + fromHex("00FF510307A120") +
-                                               endOfTrack) +
-                             chunk("MTrk", noteTrack) + chunk("MTrk", fromHex("00FF200101") + endOfTrack);
+    const QByteArray bytes =
+        chunk("MThd", fromHex("000100030300")) +
+        chunk("MTrk", timeSignatureEvent(QStringLiteral("4/4")) + fromHex("00FF510307A120") + endOfTrack) +
+        chunk("MTrk", noteTrack) + chunk("MTrk", fromHex("00FF200101") + endOfTrack);
 
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -37,7 +37,9 @@ QString withThreeDecimals(long double value, QChar separator) {
 
 } // namespace
 
-int TBMidi::GetOctave(int note) { return std::clamp(note / 12, 0, 10); }
+int TBMidi::GetOctave(int note) {
+    return std::clamp(note / 12, 0, 10);
+}
 
 QString TBMidi::GetHz(int note) {
     const int octave = GetOctave(note);
@@ -51,10 +53,18 @@ long double TBMidi::GetSekundenOfLength(const QString& lengthCode, long double w
     return whole * LengthFraction(lengthCode);
 }
 
-QString TBMidi::LongToStr(long double value) { return withThreeDecimals(value, QLatin1Char('.')); }
+QString TBMidi::LongToStr(long double value) {
+    return withThreeDecimals(value, QLatin1Char('.'));
+}
 
-void TBMidi::FillInstrumentList(QStringList& target) { target += InstrumentNames(); }
+void TBMidi::FillInstrumentList(QStringList& target) {
+    target += InstrumentNames();
+}
 
-int TBMidi::GetHexInstrument(const QString& name) { return std::max<qsizetype>(0, InstrumentNames().indexOf(name)); }
+int TBMidi::GetHexInstrument(const QString& name) {
+    return std::max<qsizetype>(0, InstrumentNames().indexOf(name));
+}
 
-QString TBMidi::GetStringInstrument(int index) { return InstrumentNames().value(index); }
+QString TBMidi::GetStringInstrument(int index) {
+    return InstrumentNames().value(index);
+}

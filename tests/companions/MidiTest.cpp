@@ -9,14 +9,17 @@
 
 namespace {
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
 
 // Everything of a file written by WriteMidiFile around its note track.
 QByteArray midiFile(const QByteArray& noteTrack) {
     const qsizetype length = noteTrack.size();
-    return hex("4D546864 00000006 0001 0003 0300") + hex("4D54726B 00000013 00FF5804 04021808 00FF5103 07A120 00FF2F00") +
-           hex("4D54726B") + QByteArray(1, char(length >> 24)) + char(length >> 16) + char(length >> 8) +
-           char(length) + noteTrack + hex("4D54726B 00000009 00FF200101 00FF2F00");
+    return hex("4D546864 00000006 0001 0003 0300") +
+           hex("4D54726B 00000013 00FF5804 04021808 00FF5103 07A120 00FF2F00") + hex("4D54726B") +
+           QByteArray(1, char(length >> 24)) + char(length >> 16) + char(length >> 8) + char(length) + noteTrack +
+           hex("4D54726B 00000009 00FF200101 00FF2F00");
 }
 
 class Midi : public testing::Test {
@@ -80,11 +83,10 @@ TEST_F(Midi, ReleaseDeltaOfEveryLengthCode) {
             QByteArray events;
             QBuffer buffer(&events);
             buffer.open(QIODevice::WriteOnly);
-            ASSERT_TRUE(midi.NoteOnEvent(buffer, QString::fromLatin1(c.code), QStringLiteral("100"),
-                                         QStringLiteral("60,62")));
-            EXPECT_EQ(events.toHex(), (hex("00903C64 00903E64") + hex(exact ? c.exact : c.rounded) +
-                                       hex("803C64 00803E64"))
-                                          .toHex())
+            ASSERT_TRUE(
+                midi.NoteOnEvent(buffer, QString::fromLatin1(c.code), QStringLiteral("100"), QStringLiteral("60,62")));
+            EXPECT_EQ(events.toHex(),
+                      (hex("00903C64 00903E64") + hex(exact ? c.exact : c.rounded) + hex("803C64 00803E64")).toHex())
                 << c.code << (exact ? " exact" : " rounded");
 
             // The track length always matches what is written.
@@ -117,8 +119,8 @@ TEST_F(Midi, InvalidEntriesAndUnwritableFilesAreReportedAndWriteNothing) {
 
     const std::tuple<const char*, const char*, const char*> entries[] = {
         {"60,,64", "100", "\"\" is not a note number"}, {"128", "100", "\"128\" is not a note number"},
-        {"-1", "100", "\"-1\" is not a note number"},    {"60", "loud", "\"loud\" is not a loudness"},
-        {"60", "200", "\"200\" is not a loudness"},      {"", "100", "it has no note"},
+        {"-1", "100", "\"-1\" is not a note number"},   {"60", "loud", "\"loud\" is not a loudness"},
+        {"60", "200", "\"200\" is not a loudness"},     {"", "100", "it has no note"},
     };
     for (const auto& [notes, loudness, problem] : entries) {
         TBMidi::ClearNotes();
@@ -134,8 +136,8 @@ TEST_F(Midi, InvalidEntriesAndUnwritableFilesAreReportedAndWriteNothing) {
         QByteArray events;
         QBuffer buffer(&events);
         buffer.open(QIODevice::WriteOnly);
-        EXPECT_FALSE(midi.NoteOnEvent(buffer, QStringLiteral("4"), QString::fromLatin1(loudness),
-                                      QString::fromLatin1(notes)));
+        EXPECT_FALSE(
+            midi.NoteOnEvent(buffer, QStringLiteral("4"), QString::fromLatin1(loudness), QString::fromLatin1(notes)));
         EXPECT_TRUE(events.isEmpty());
     }
 
@@ -214,8 +216,12 @@ TEST_F(Midi, TheMelodyIsSharedAndEditedByEntry) {
 
 TEST(MidiMusic, NotesOfAChord) {
     const std::pair<const char*, QStringList> cases[] = {
-        {"60,64,67", {"60", "64", "67"}}, {"60,,64", {"60", "", "64"}}, {"60,", {"60"}},
-        {"", {}},                         {",", {""}},                  {",60", {"", "60"}},
+        {"60,64,67", {"60", "64", "67"}},
+        {"60,,64", {"60", "", "64"}},
+        {"60,", {"60"}},
+        {"", {}},
+        {",", {""}},
+        {",60", {"", "60"}},
     };
     QStringList target{"left over"};
     for (const auto& [text, notes] : cases) {
@@ -226,8 +232,8 @@ TEST(MidiMusic, NotesOfAChord) {
 
 TEST(MidiMusic, PitchesDurationsAndInstruments) {
     const std::tuple<int, int, const char*> pitches[] = {
-        {69, 5, "440,000"},   {0, 0, "8,175"},     {60, 5, "261,625"}, {11, 0, "15,434"},
-        {127, 10, "12543,855"}, {-5, 0, "6,124"}, {12, 1, "16,351"}, {140, 10, "26579,499"},
+        {69, 5, "440,000"},     {0, 0, "8,175"},  {60, 5, "261,625"}, {11, 0, "15,434"},
+        {127, 10, "12543,855"}, {-5, 0, "6,124"}, {12, 1, "16,351"},  {140, 10, "26579,499"},
     };
     for (const auto& [note, octave, hz] : pitches) {
         EXPECT_EQ(TBMidi::GetOctave(note), octave) << note;
