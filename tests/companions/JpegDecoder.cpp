@@ -11,7 +11,9 @@ struct ErrorManager {
     std::jmp_buf jump;
 };
 
-[[noreturn]] void onError(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1); }
+[[noreturn]] void onError(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
 
 // Only plain C objects live here: longjmp leaves this function.
 bool decompress(const unsigned char* data, unsigned long size, QImage* image) {

@@ -127,8 +127,12 @@ TEST(FolderBrowser, OpensOnTheStartFolderAndCutsOnlyADriveRoot) {
         QString start;
     } asked;
     const std::pair<const char*, const char*> answers[] = {
-        {"/home/user/Data", "/home/user/Data"}, {"/", "/"}, {"/ab", "/ab"}, {"C:\\", "C:"},
-        {"D:\\Data", "D:\\Data"},               {"", ""},
+        {"/home/user/Data", "/home/user/Data"},
+        {"/", "/"},
+        {"/ab", "/ab"},
+        {"C:\\", "C:"},
+        {"D:\\Data", "D:\\Data"},
+        {"", ""},
     };
     TBBrFolder browser;
     for (const auto& [answer, expected] : answers) {
