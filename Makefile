@@ -47,7 +47,7 @@ bench: build
 	@if [ -x bench/run.sh ]; then bench/run.sh $(BUILD_DIR); else echo "no benchmarks yet"; fi
 
 format:
-	git ls-files '*.cpp' '*.h' | xargs -r clang-format -i
+	git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs -r clang-format -i
 
 clean:
 	rm -rf $(BUILD_DIR)
