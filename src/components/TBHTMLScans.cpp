@@ -35,8 +35,8 @@ struct ValueScanRules {
     bool startTextRestartsValue;
 };
 
-bool scanValues(const QString& text, const QString& startText, const QString& valuePrefix,
-                const QString& terminator, const ValueScanRules& rules, QStringList& values) {
+bool scanValues(const QString& text, const QString& startText, const QString& valuePrefix, const QString& terminator,
+                const ValueScanRules& rules, QStringList& values) {
     if (startText.isEmpty())
         return false;
     const Markup markup(text);
@@ -110,8 +110,8 @@ bool ScanLinks(const QString& text, QStringList& values) {
     return collecting;
 }
 
-bool ScanValues(const QString& markup, const QString& startText, const QString& valuePrefix,
-                const QString& terminator, QStringList& values) {
+bool ScanValues(const QString& markup, const QString& startText, const QString& valuePrefix, const QString& terminator,
+                QStringList& values) {
     return scanValues(markup, startText, valuePrefix, terminator, {true, false}, values);
 }
 

@@ -15,8 +15,8 @@ bool ScanLinks(const QString& markup, QStringList& values);
 // prefix may lie in a later element when the element holds none). The character right after
 // a terminator is not looked at. True when a value was begun, complete or not. An empty
 // startText finds nothing.
-bool ScanValues(const QString& markup, const QString& startText, const QString& valuePrefix,
-                const QString& terminator, QStringList& values);
+bool ScanValues(const QString& markup, const QString& startText, const QString& valuePrefix, const QString& terminator,
+                QStringList& values);
 
 // The sources of IMG elements: ScanValues with '<IMG ', 'src="' and '"', except that the search
 // goes on right after a terminator and a new '<IMG ' inside a value starts that value afresh.

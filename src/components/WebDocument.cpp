@@ -27,10 +27,9 @@ WebDocument WebDocument::fromHtml(const QByteArray& html, const QString& encodin
     WebDocument document;
     const QByteArray encodingName = encoding.toLatin1();
     // No network, no error output: a broken page is read as far as it goes.
-    const std::unique_ptr<xmlDoc, DocumentDeleter> parsed(
-        htmlReadMemory(html.constData(), int(html.size()), nullptr,
-                       encodingName.isEmpty() ? nullptr : encodingName.constData(),
-                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET));
+    const std::unique_ptr<xmlDoc, DocumentDeleter> parsed(htmlReadMemory(
+        html.constData(), int(html.size()), nullptr, encodingName.isEmpty() ? nullptr : encodingName.constData(),
+        HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET));
     if (!parsed)
         return document;
     const xmlNode* root = xmlDocGetRootElement(parsed.get());

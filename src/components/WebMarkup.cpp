@@ -4,7 +4,9 @@
 
 namespace {
 
-QString nameOf(const xmlNode* node) { return QString::fromUtf8(reinterpret_cast<const char*>(node->name)); }
+QString nameOf(const xmlNode* node) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(node->name));
+}
 
 QString contentOf(const xmlNode* node) {
     return node->content ? QString::fromUtf8(reinterpret_cast<const char*>(node->content)) : QString();
@@ -14,13 +16,12 @@ bool isOneOf(const xmlNode* node, const QSet<QString>& names) {
     return node->type == XML_ELEMENT_NODE && names.contains(nameOf(node).toLower());
 }
 
-const QSet<QString> emptyElements{"area",  "base", "basefont", "br",   "col",   "frame", "hr",
-                                  "img",   "input", "isindex", "link", "meta", "param"};
+const QSet<QString> emptyElements{"area", "base",  "basefont", "br",   "col",  "frame", "hr",
+                                  "img",  "input", "isindex",  "link", "meta", "param"};
 const QSet<QString> rawTextElements{"script", "style"};
-const QSet<QString> blockElements{"address", "blockquote", "center", "dd",  "dir", "div", "dl", "dt",
-                                  "fieldset", "form",      "h1",     "h2",  "h3",  "h4",  "h5", "h6",
-                                  "hr",       "li",        "menu",   "ol",  "p",   "pre", "table", "tr",
-                                  "ul"};
+const QSet<QString> blockElements{"address", "blockquote", "center", "dd",  "dir",   "div", "dl", "dt", "fieldset",
+                                  "form",    "h1",         "h2",     "h3",  "h4",    "h5",  "h6", "hr", "li",
+                                  "menu",    "ol",         "p",      "pre", "table", "tr",  "ul"};
 
 QString escaped(QString text, bool inAttribute) {
     text.replace(QLatin1Char('&'), QLatin1String("&amp;"));

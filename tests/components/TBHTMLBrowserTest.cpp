@@ -1,9 +1,9 @@
 #include "components/TBHTML.h"
 #include "components/WebBrowser.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
-#include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -62,13 +62,14 @@ TEST_F(Reader, ReadsTitleBodyTextAndUpperCaseMarkup) {
         << m_browser.errorString().toStdString();
     EXPECT_EQ(m_html.GetTitel(), QStringLiteral("My Page"));
     EXPECT_EQ(m_html.GetBodyText(), QStringLiteral("Hello world & more\nX\nLine"));
-    EXPECT_EQ(m_html.GetBodyHtml().toStdString(),
-              QStringLiteral(R"(<P>Hello <B>world</B> &amp; more</P><A href="x.html">X</A>)"
-                             R"(<IMG src="a.png" alt="A &quot;B&quot;"><BR>Line)"
-                             "\n"
-                             R"(<SCRIPT>var a = "<A href=\"no.html\">";</SCRIPT><INPUT type="checkbox" checked="checked">)"
-                             R"(<!-- note -->)")
-                  .toStdString());
+    EXPECT_EQ(
+        m_html.GetBodyHtml().toStdString(),
+        QStringLiteral(R"(<P>Hello <B>world</B> &amp; more</P><A href="x.html">X</A>)"
+                       R"(<IMG src="a.png" alt="A &quot;B&quot;"><BR>Line)"
+                       "\n"
+                       R"(<SCRIPT>var a = "<A href=\"no.html\">";</SCRIPT><INPUT type="checkbox" checked="checked">)"
+                       R"(<!-- note -->)")
+            .toStdString());
 }
 
 TEST_F(Reader, ScansFindLinksImagesAndValuesOfThePage) {
@@ -126,7 +127,8 @@ TEST_F(Reader, WithoutBrowserOrDocumentTheReadersFindNothing) {
     // While a page loads and after a failed load there is no document either.
     ASSERT_TRUE(browse(page("p.html", "<body><a href=\"x.html\">x</a><p>more text here</p></body>")));
     EXPECT_FALSE(browse(m_dir.filePath(QStringLiteral("missing.html"))));
-    EXPECT_TRUE(m_browser.errorString().contains(QStringLiteral("missing.html"))) << m_browser.errorString().toStdString();
+    EXPECT_TRUE(m_browser.errorString().contains(QStringLiteral("missing.html")))
+        << m_browser.errorString().toStdString();
     EXPECT_EQ(m_html.GetBodyText(), QString());
     EXPECT_FALSE(m_html.GetAllLinks(values));
     EXPECT_EQ(values, QStringList{"kept"});
@@ -136,12 +138,15 @@ TEST_F(Reader, WithoutBrowserOrDocumentTheReadersFindNothing) {
 }
 
 TEST_F(Reader, TextIsDecodedByTheDeclaredOrDetectedCharacterSet) {
-    ASSERT_TRUE(browse(page("utf8.html", "<html><head><title>Gr\xC3\xB6\xC3\x9F" "e</title></head><body>x</body></html>")));
+    ASSERT_TRUE(browse(page("utf8.html", "<html><head><title>Gr\xC3\xB6\xC3\x9F"
+                                         "e</title></head><body>x</body></html>")));
     EXPECT_EQ(m_html.GetTitel(), QString::fromUtf8("Größe"));
-    ASSERT_TRUE(browse(page("latin1.html", "<html><head><meta charset=\"iso-8859-1\"><title>Gr\xF6\xDF" "e</title>"
+    ASSERT_TRUE(browse(page("latin1.html", "<html><head><meta charset=\"iso-8859-1\"><title>Gr\xF6\xDF"
+                                           "e</title>"
                                            "</head><body>x</body></html>")));
     EXPECT_EQ(m_html.GetTitel(), QString::fromUtf8("Größe"));
-    ASSERT_TRUE(browse(page("undeclared.html", "<html><head><title>Gr\xF6\xDF" "e</title></head><body>x</body></html>")));
+    ASSERT_TRUE(browse(page("undeclared.html", "<html><head><title>Gr\xF6\xDF"
+                                               "e</title></head><body>x</body></html>")));
     EXPECT_EQ(m_html.GetTitel(), QString::fromUtf8("Größe"));
 }
 
@@ -155,7 +160,8 @@ TEST_F(Reader, LoadsPagesOverHttp) {
             request += socket->readAll();
             if (!request.contains("\r\n\r\n"))
                 return;
-            const QByteArray body = "<html><head><title>\xDC" "ber uns</title></head>"
+            const QByteArray body = "<html><head><title>\xDC"
+                                    "ber uns</title></head>"
                                     "<body><a href=\"team.html\">Team</a><p>more text</p></body></html>";
             socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=ISO-8859-1\r\nContent-Length: " +
                           QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
