@@ -10,6 +10,10 @@ namespace {
 constexpr int StripHeight = 28;
 }
 
+void useDialogBorder(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QIcon& icon) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -49,6 +53,10 @@ DialogImageStrip::DialogImageStrip(const QStringList& imageNames, QWidget* paren
         m_images.append(image);
     }
     setFixedHeight(StripHeight);
+}
+
+void DialogImageStrip::showPicture() {
+    showPicture(QPixmap(QStringLiteral(":/band.png")));
 }
 
 void DialogImageStrip::showPicture(const QPixmap& picture) {
