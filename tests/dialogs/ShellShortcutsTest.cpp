@@ -1,6 +1,6 @@
 #include "dialogs/ShellShortcuts.h"
 
-#include "QStringPrinting.h"
+#include "QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>
