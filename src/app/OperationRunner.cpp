@@ -19,6 +19,8 @@ OperationRunner::~OperationRunner() {
 void OperationRunner::startJob(std::function<void()> work, std::function<void()> finished) {
     // A stopped worker closes its files within one chunk; the next operation starts after that.
     waitForFinished();
+    // A stop pressed after the last operation had ended is stale; it must not end this one.
+    m_stopRequested = false;
     m_abandoned = false;
     m_running = true;
     m_worker = std::thread([this, work = std::move(work), finished = std::move(finished)]() mutable {

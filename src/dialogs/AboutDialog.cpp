@@ -1,6 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
 #include "components/TBHTML.h"
+#include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/AboutDialogTexts.h"
 #include "dialogs/DialogWidgets.h"
@@ -25,12 +26,8 @@ QFont pixelFont(const QString& family, int pixels, bool bold) {
 }
 
 QPixmap programPicture() {
-    QPixmap picture(QStringLiteral(":/parcelon-128.png"));
-    if (picture.isNull()) {
-        picture = QPixmap(IconSize, IconSize);
-        picture.fill(Qt::darkGray);
-    }
-    return picture.scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return QPixmap(QStringLiteral(":/parcelon-128.png"))
+        .scaled(IconSize, IconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 // The logo beside the note on how the program was made.
@@ -53,6 +50,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
     setModal(true);
+    useDialogBorder(this);
     m_html = new TBHTML(this);
     m_html->setObjectName(QStringLiteral("BHTML1"));
     buildLayout();
@@ -81,7 +79,6 @@ void AboutDialog::buildLayout() {
     auto* product = makeLabel(this, "Label7");
     product->setText(AboutProductName.toString());
     product->setFont(pixelFont(QStringLiteral("Arial Black"), 32, true));
-    product->setAttribute(Qt::WA_TranslucentBackground);
     m_version = makeLabel(this, "Label6");
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
@@ -149,7 +146,7 @@ void AboutDialog::setLanguageCode(int languageCode) {
 QString AboutDialog::TextById(int id, int languageCode) {
     switch (id) {
     case 1:
-        return languageCode == 1 ? ProgramIdentity::WebAddressGerman : ProgramIdentity::WebAddressEnglish;
+        return languageCode == LanguageGerman ? ProgramIdentity::WebAddressGerman : ProgramIdentity::WebAddressEnglish;
     case 2:
         return AboutTitleStart.in(languageCode);
     case 3:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/core/MainTexts.h"
+
 #include <QString>
 #include <QStringView>
 #include <span>
@@ -11,7 +13,7 @@ struct DialogText {
     QStringView german;
     QStringView english;
 
-    QString in(int languageCode) const { return (languageCode == 1 ? german : english).toString(); }
+    QString in(int languageCode) const { return (languageCode == LanguageGerman ? german : english).toString(); }
 };
 
 // A caption written into the control of that object name; the dialog's own name stands for its

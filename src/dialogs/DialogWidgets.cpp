@@ -10,6 +10,10 @@ namespace {
 constexpr int StripHeight = 28;
 }
 
+void useDialogBorder(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QIcon& icon) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -51,7 +55,8 @@ DialogImageStrip::DialogImageStrip(const QStringList& imageNames, QWidget* paren
     setFixedHeight(StripHeight);
 }
 
-void DialogImageStrip::showPicture(const QPixmap& picture) {
+void DialogImageStrip::showPicture() {
+    const QPixmap picture(QStringLiteral(":/band.png"));
     for (QLabel* image : m_images)
         image->setPixmap(picture);
 }

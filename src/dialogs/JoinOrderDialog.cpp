@@ -13,18 +13,17 @@
 #include <QVBoxLayout>
 
 JoinOrderDialog::JoinOrderDialog(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("Form3"));
-    setModal(true);
+    : ProceedCancelDialog({"Form3",
+                           "SpeedButton3",
+                           "SpeedButton4",
+                           {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10"}},
+                          parent) {
     buildLayout();
     setNameEditable(false);
     updateCommandStates();
 }
 
 void JoinOrderDialog::buildLayout() {
-    auto* intro = makeLabel(this, "Label1", true);
-    auto* orderNote = makeLabel(this, "Label2", true);
-
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ListBox1"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -49,27 +48,13 @@ void JoinOrderDialog::buildLayout() {
     nameRow->addWidget(m_rename);
     nameRow->addWidget(m_name, 1);
 
-    m_proceed = makeSpeedButton(this, "SpeedButton3", style()->standardIcon(QStyle::SP_DialogApplyButton));
-    m_cancel = makeSpeedButton(this, "SpeedButton4", style()->standardIcon(QStyle::SP_DialogCancelButton));
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch();
-    closeRow->addWidget(m_proceed);
-    closeRow->addWidget(m_cancel);
-
-    m_strip = new DialogImageStrip(
-        {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9", "Image10"}, this);
-
     auto* content = new QVBoxLayout;
-    content->setContentsMargins(11, 11, 11, 0);
-    content->addWidget(intro);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(makeLabel(this, "Label1", true));
     content->addLayout(listRow, 1);
-    content->addWidget(orderNote);
+    content->addWidget(makeLabel(this, "Label2", true));
     content->addLayout(nameRow);
-    content->addLayout(closeRow);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(content, 1);
-    page->addWidget(m_strip);
+    setContent(content);
 
     connect(m_list, &QListWidget::itemSelectionChanged, this, &JoinOrderDialog::updateCommandStates);
     connect(m_name, &QLineEdit::textChanged, this, &JoinOrderDialog::updateCommandStates);
@@ -79,20 +64,6 @@ void JoinOrderDialog::buildLayout() {
     });
     connect(m_up, &QToolButton::clicked, this, [this] { moveSelection(moveSelectedRunsUp); });
     connect(m_down, &QToolButton::clicked, this, [this] { moveSelection(moveSelectedRunsDown); });
-    connect(m_proceed, &QToolButton::clicked, this, &JoinOrderDialog::proceed);
-    connect(m_cancel, &QToolButton::clicked, this, &JoinOrderDialog::reject);
-}
-
-void JoinOrderDialog::setLanguageCode(int languageCode) {
-    m_languageCode = languageCode;
-}
-
-void JoinOrderDialog::setStripPicture(const QPixmap& picture) {
-    m_stripPicture = picture;
-}
-
-void JoinOrderDialog::setPartList(const QStringList& parts) {
-    m_partList = parts;
 }
 
 void JoinOrderDialog::setNameText(const QString& name) {
@@ -107,25 +78,11 @@ bool JoinOrderDialog::renameChecked() const {
     return m_rename->isChecked();
 }
 
-void JoinOrderDialog::setVisible(bool visible) {
-    if (visible && !isVisible())
-        prepareShowing();
-    QDialog::setVisible(visible);
-}
-
 void JoinOrderDialog::prepareShowing() {
-    applyCaptions(this, JoinOrderCaptions, m_languageCode);
-    m_strip->showPicture(m_stripPicture);
-    m_cancelled = false;
+    applyCaptions(this, JoinOrderCaptions, languageCode());
     m_list->clear();
     m_list->addItems(m_partList);
     updateCommandStates();
-}
-
-void JoinOrderDialog::done(int result) {
-    m_strip->clearPictures();
-    m_cancelled = result != QDialog::Accepted;
-    QDialog::done(result);
 }
 
 void JoinOrderDialog::updateCommandStates() {
@@ -134,7 +91,7 @@ void JoinOrderDialog::updateCommandStates() {
     const auto selectedAt = [this](int row) { return m_list->item(row)->isSelected(); };
     m_up->setEnabled(anySelected && !selectedAt(0));
     m_down->setEnabled(anySelected && !selectedAt(count - 1));
-    m_proceed->setEnabled(!m_rename->isChecked() || hasVisibleCharacter(m_name->text()));
+    proceedButton()->setEnabled(!m_rename->isChecked() || hasVisibleCharacter(m_name->text()));
 }
 
 void JoinOrderDialog::setNameEditable(bool editable) {

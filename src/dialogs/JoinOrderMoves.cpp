@@ -3,42 +3,37 @@
 #include <algorithm>
 
 namespace {
-// Index just past the run of selected entries that begins at start.
-qsizetype runEnd(const JoinOrderEntries& entries, qsizetype start) {
-    qsizetype end = start;
-    while (end < entries.size() && entries[end].selected)
-        ++end;
-    return end;
+// Calls moveRun(start, end) for each run of selected entries from the top; moveRun answers
+// where the scan goes on.
+template <typename MoveRun>
+void forEachSelectedRun(const JoinOrderEntries& entries, MoveRun moveRun) {
+    qsizetype i = 0;
+    while (i < entries.size()) {
+        if (!entries[i].selected) {
+            ++i;
+            continue;
+        }
+        qsizetype end = i;
+        while (end < entries.size() && entries[end].selected)
+            ++end;
+        i = moveRun(i, end);
+    }
 }
 } // namespace
 
 void moveSelectedRunsUp(JoinOrderEntries& entries) {
-    qsizetype i = 0;
-    while (i < entries.size()) {
-        if (!entries[i].selected) {
-            ++i;
-            continue;
-        }
-        const qsizetype end = runEnd(entries, i);
-        if (i > 0)
-            std::rotate(entries.begin() + i - 1, entries.begin() + i, entries.begin() + end);
-        i = end;
-    }
+    forEachSelectedRun(entries, [&entries](qsizetype start, qsizetype end) {
+        if (start > 0)
+            std::rotate(entries.begin() + start - 1, entries.begin() + start, entries.begin() + end);
+        return end;
+    });
 }
 
 void moveSelectedRunsDown(JoinOrderEntries& entries) {
-    qsizetype i = 0;
-    while (i < entries.size()) {
-        if (!entries[i].selected) {
-            ++i;
-            continue;
-        }
-        const qsizetype end = runEnd(entries, i);
-        if (end < entries.size()) {
-            std::rotate(entries.begin() + i, entries.begin() + end, entries.begin() + end + 1);
-            i = end + 1; // the scan goes on after the moved run
-        } else {
-            i = end;
-        }
-    }
+    forEachSelectedRun(entries, [&entries](qsizetype start, qsizetype end) {
+        if (end == entries.size())
+            return end;
+        std::rotate(entries.begin() + start, entries.begin() + end, entries.begin() + end + 1);
+        return end + 1; // past the moved run
+    });
 }

@@ -37,16 +37,17 @@ QLineEdit* makeEdit(QWidget* parent, const char* name) {
 } // namespace
 
 SpecialSplitDialog::SpecialSplitDialog(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("Form5"));
-    setModal(true);
+    : ProceedCancelDialog(
+          {"Form5",
+           "SpeedButton5",
+           "SpeedButton6",
+           {"Image2", "Image10", "Image11", "Image12", "Image13", "Image14", "Image15", "Image16", "Image17"}},
+          parent) {
     buildLayout();
     updateCommandStates();
 }
 
 void SpecialSplitDialog::buildLayout() {
-    auto* intro = makeLabel(this, "Label3", true);
-
     m_size = makeEdit(this, "Edit1");
     m_size->setReadOnly(true);
     m_position = makeEdit(this, "Edit2");
@@ -95,49 +96,21 @@ void SpecialSplitDialog::buildLayout() {
     countingRow->addWidget(m_fromPreviousEnd);
     countingRow->addStretch();
 
-    m_proceed = makeSpeedButton(this, "SpeedButton5", style()->standardIcon(QStyle::SP_DialogApplyButton));
-    m_cancel = makeSpeedButton(this, "SpeedButton6", style()->standardIcon(QStyle::SP_DialogCancelButton));
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch();
-    closeRow->addWidget(m_proceed);
-    closeRow->addWidget(m_cancel);
-
-    m_strip = new DialogImageStrip(
-        {"Image2", "Image10", "Image11", "Image12", "Image13", "Image14", "Image15", "Image16", "Image17"}, this);
-
     auto* content = new QVBoxLayout;
-    content->setContentsMargins(11, 11, 11, 0);
-    content->addWidget(intro);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(makeLabel(this, "Label3", true));
     content->addLayout(fields);
     content->addLayout(listRow, 1);
     content->addLayout(countingRow);
-    content->addLayout(closeRow);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(content, 1);
-    page->addWidget(m_strip);
+    setContent(content);
 
     connect(m_list, &QTreeWidget::itemSelectionChanged, this, &SpecialSplitDialog::updateCommandStates);
     connect(m_add, &QToolButton::clicked, this, &SpecialSplitDialog::addEntry);
     connect(m_delete, &QToolButton::clicked, this, &SpecialSplitDialog::deleteEntry);
     connect(m_up, &QToolButton::clicked, this, [this] { exchangeWithNeighbour(-1); });
     connect(m_down, &QToolButton::clicked, this, [this] { exchangeWithNeighbour(1); });
-    connect(m_proceed, &QToolButton::clicked, this, &SpecialSplitDialog::proceed);
-    connect(m_cancel, &QToolButton::clicked, this, &SpecialSplitDialog::reject);
     connect(m_position, &QLineEdit::returnPressed, this, [this] { m_name->setFocus(); });
     connect(m_name, &QLineEdit::returnPressed, this, &SpecialSplitDialog::addEntry);
-}
-
-void SpecialSplitDialog::setLanguageCode(int languageCode) {
-    m_languageCode = languageCode;
-}
-
-void SpecialSplitDialog::setStripPicture(const QPixmap& picture) {
-    m_stripPicture = picture;
-}
-
-void SpecialSplitDialog::setOriginalSize(const QString& sizeText) {
-    m_originalSize = sizeText;
 }
 
 QList<SpecialSplitEntry> SpecialSplitDialog::entries() const {
@@ -154,35 +127,21 @@ SpecialSplitCounting SpecialSplitDialog::counting() const {
                                           : SpecialSplitCounting::FromFileStart;
 }
 
-void SpecialSplitDialog::setVisible(bool visible) {
-    if (visible && !isVisible())
-        prepareShowing();
-    QDialog::setVisible(visible);
-}
-
 void SpecialSplitDialog::prepareShowing() {
     m_position->clear();
     m_name->clear();
     m_size->setText(m_originalSize);
-    m_cancelled = false;
-    m_strip->showPicture(m_stripPicture);
-    applyCaptions(this, SpecialSplitCaptions, m_languageCode);
+    applyCaptions(this, SpecialSplitCaptions, languageCode());
     m_list->setHeaderLabels(
-        {SpecialSplitColumnCaptions[0].in(m_languageCode), SpecialSplitColumnCaptions[1].in(m_languageCode)});
+        {SpecialSplitColumnCaptions[0].in(languageCode()), SpecialSplitColumnCaptions[1].in(languageCode())});
     updateCommandStates();
-}
-
-void SpecialSplitDialog::done(int result) {
-    m_strip->clearPictures();
-    m_cancelled = result != QDialog::Accepted;
-    QDialog::done(result);
 }
 
 void SpecialSplitDialog::updateCommandStates() {
     const int count = m_list->topLevelItemCount();
     QTreeWidgetItem* selected = m_list->selectedItems().value(0);
     const int row = selected ? m_list->indexOfTopLevelItem(selected) : -1;
-    m_proceed->setEnabled(count > 0);
+    proceedButton()->setEnabled(count > 0);
     m_delete->setEnabled(selected);
     m_up->setEnabled(selected && row > 0);
     m_down->setEnabled(selected && row < count - 1);
@@ -237,6 +196,6 @@ void SpecialSplitDialog::proceed() {
 }
 
 void SpecialSplitDialog::showMessage(int number) const {
-    MessageService::current().showMessage(SpecialSplitMessages[number - 1].in(m_languageCode),
+    MessageService::current().showMessage(SpecialSplitMessages[number - 1].in(languageCode()),
                                           ProgramIdentity::MessageTitle, MbExclamationOk);
 }

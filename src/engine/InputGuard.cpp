@@ -47,3 +47,16 @@ OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileH
     handle = std::move(output);
     return opening;
 }
+
+int openSource(const std::string& path, FileHandle& source, InputGuard& guard, std::int64_t& size) {
+    if (const int error = openForReading(path, source); error != 0)
+        return error;
+    struct stat status {};
+    if (::fstat(source.fd(), &status) != 0)
+        return errno;
+    if (S_ISDIR(status.st_mode))
+        return EISDIR;
+    guard.addInput(path, status);
+    size = status.st_size;
+    return 0;
+}

@@ -2,6 +2,7 @@
 
 #include "engine/FileHandle.h"
 
+#include <cstdint>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -36,3 +37,7 @@ struct OutputOpening {
 // Opens `path` for writing, creating it, and truncates it only once it is known not to be an
 // input, so that not a byte of an input is lost even when a link appears after the early checks.
 OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileHandle& handle);
+
+// Opens the source of a split for reading and makes it the guard's input. Returns 0 or the errno
+// (EISDIR for a folder); `size` receives its length.
+int openSource(const std::string& path, FileHandle& source, InputGuard& guard, std::int64_t& size);

@@ -52,6 +52,9 @@ public:
             if (!appendPart(index))
                 break;
         }
+        // A stop keeps the parts that are wholly in the output deleted, as a complete join does.
+        if (m_result.outcome == OperationOutcome::Completed || m_result.outcome == OperationOutcome::Stopped)
+            deletePendingParts();
         const int closeError = m_output.close();
         if (closeError != 0 && m_result.outcome != OperationOutcome::Failed)
             failWith(m_result, m_request.outputPath, closeError);
@@ -65,10 +68,16 @@ private:
         std::vector<bool> exists(count, false);
         for (std::size_t index = 0; index < count; ++index) {
             exists[index] = ::stat(m_request.partPaths[index].c_str(), &identities[index]) == 0;
-            if (exists[index])
+            if (exists[index]) {
                 m_guard.addInput(m_request.partPaths[index], identities[index]);
-            else
+            } else {
                 m_mayDelete = false; // a join with a missing part deletes nothing
+                // The output would appear as this part and be read while it is written.
+                if (m_request.partPaths[index] == m_request.outputPath) {
+                    refuseAsInput(m_result, m_request.outputPath, m_request.outputPath);
+                    return false;
+                }
+            }
         }
         m_lastTurn = lastTurnOfEachFile(identities, exists);
         if (const std::string* input = m_guard.inputSameAs(m_request.outputPath)) {
@@ -84,7 +93,18 @@ private:
             refuseAsInput(m_result, m_request.outputPath, *opening.sameAsInput);
         else if (opening.systemError != 0)
             failWith(m_result, m_request.outputPath, opening.systemError);
+        if (m_output.isOpen() && ::fstat(m_output.fd(), &m_outputStatus) != 0) {
+            failWith(m_result, m_request.outputPath, errno);
+            return false;
+        }
         return m_output.isOpen();
+    }
+
+    // A part that did not exist before the output was created may be the output itself (a link).
+    bool isTheOutput(const FileHandle& part) const {
+        struct stat status {};
+        return ::fstat(part.fd(), &status) == 0 && status.st_dev == m_outputStatus.st_dev &&
+               status.st_ino == m_outputStatus.st_ino;
     }
 
     // False ends the join.
@@ -104,7 +124,13 @@ private:
             m_host.partMissing(path);
             m_result.missingParts.push_back(path);
             m_mayDelete = false;
+            m_pendingDeletion.clear();
             return true;
+        }
+        if (isTheOutput(part)) {
+            m_result.outcome = OperationOutcome::Failed;
+            m_result.error = {OperationError::Kind::OutputIsInput, m_request.outputPath, path, 0};
+            return false;
         }
         const ChunkCopier::Result copy = m_copier.copy(part.fd(), m_output.fd(), std::nullopt);
         if (copy.reachedEnd)
@@ -119,24 +145,36 @@ private:
             m_result.outcome = OperationOutcome::Stopped;
             return false;
         }
-        if (m_request.deleteParts && m_mayDelete && m_lastTurn[index])
-            return deletePart(path);
+        if (m_request.deleteParts && m_mayDelete && m_lastTurn[index]) {
+            m_pendingDeletion.push_back(path);
+            m_pendingBytes += copy.copied;
+            if (m_pendingBytes >= SyncEvery)
+                return deletePendingParts();
+        }
         return true;
     }
 
-    // The part's bytes must be on the disk before the part goes.
-    bool deletePart(const std::string& path) {
+    // Parts go only once their bytes are on the disk. One sync serves many small parts.
+    bool deletePendingParts() {
+        if (m_pendingDeletion.empty())
+            return true;
         if (::fsync(m_output.fd()) != 0) {
             failWith(m_result, m_request.outputPath, errno);
             return false;
         }
-        if (::unlink(path.c_str()) != 0) {
-            failWith(m_result, path, errno);
-            return false;
+        for (const std::string& path : m_pendingDeletion) {
+            if (::unlink(path.c_str()) != 0) {
+                failWith(m_result, path, errno);
+                return false;
+            }
+            m_result.deletedParts.push_back(path);
         }
-        m_result.deletedParts.push_back(path);
+        m_pendingDeletion.clear();
+        m_pendingBytes = 0;
         return true;
     }
+
+    static constexpr std::int64_t SyncEvery = std::int64_t{64} << 20;
 
     const JoinRequest& m_request;
     OperationHost& m_host;
@@ -144,7 +182,10 @@ private:
     ChunkCopier m_copier;
     InputGuard m_guard;
     FileHandle m_output;
+    struct stat m_outputStatus {};
     std::vector<bool> m_lastTurn;
+    std::vector<std::string> m_pendingDeletion; // wholly copied, waiting for the sync
+    std::int64_t m_pendingBytes = 0;
     bool m_mayDelete = true;
 };
 

@@ -55,17 +55,12 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
         return result;
     }
     FileHandle source;
-    if (const int error = openForReading(request.sourcePath, source); error != 0) {
+    InputGuard guard;
+    std::int64_t sourceSize = 0;
+    if (const int error = openSource(request.sourcePath, source, guard, sourceSize); error != 0) {
         failWith(result, request.sourcePath, error);
         return result;
     }
-    struct stat sourceStatus {};
-    if (::fstat(source.fd(), &sourceStatus) != 0 || S_ISDIR(sourceStatus.st_mode)) {
-        failWith(result, request.sourcePath, S_ISDIR(sourceStatus.st_mode) ? EISDIR : errno);
-        return result;
-    }
-    InputGuard guard;
-    guard.addInput(request.sourcePath, sourceStatus);
     const std::string folder = withTrailingSlash(request.destinationFolder);
     for (const CutEntry& entry : request.entries) {
         if (const std::string* input = guard.inputSameAs(folder + entry.name)) {
@@ -74,7 +69,6 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
         }
     }
 
-    const std::int64_t sourceSize = sourceStatus.st_size;
     const std::vector<CutPart> parts = cutParts(request.entries, request.counting, sourceSize);
     // The bytes before the first part are passed over, not read, but count as done.
     const std::int64_t skipped = parts.empty() ? sourceSize : parts.front().begin;

@@ -8,7 +8,6 @@
 #include "engine/PartNaming.h"
 #include "engine/PartWriter.h"
 
-#include <cerrno>
 #include <dirent.h>
 #include <memory>
 
@@ -74,21 +73,16 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
         return result;
     }
     FileHandle source;
-    if (const int error = openForReading(request.sourcePath, source); error != 0) {
+    InputGuard guard;
+    std::int64_t sourceSize = 0;
+    if (const int error = openSource(request.sourcePath, source, guard, sourceSize); error != 0) {
         failWith(result, request.sourcePath, error);
         return result;
     }
-    struct stat sourceStatus {};
-    if (::fstat(source.fd(), &sourceStatus) != 0 || S_ISDIR(sourceStatus.st_mode)) {
-        failWith(result, request.sourcePath, S_ISDIR(sourceStatus.st_mode) ? EISDIR : errno);
-        return result;
-    }
-    InputGuard guard;
-    guard.addInput(request.sourcePath, sourceStatus);
 
     const std::string folder = withTrailingSlash(request.destinationFolder);
     const std::string sourceName = fileNameOf(request.sourcePath);
-    const std::int64_t partCount = sourceStatus.st_size / request.partSize + 1;
+    const std::int64_t partCount = sourceSize / request.partSize + 1;
     if (const auto clash = outputThatIsSource(folder, sourceName, partCount, request.batch.has_value(), guard)) {
         refuseAsInput(result, *clash, request.sourcePath);
         return result;

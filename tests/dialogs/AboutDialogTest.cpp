@@ -1,6 +1,6 @@
 #include "dialogs/AboutDialog.h"
 
-#include "CaptionsShown.h"
+#include "DialogChildrenAndCaptions.h"
 #include "components/TBHTML.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/AboutDialogTexts.h"
@@ -44,7 +44,7 @@ void click(QWidget* widget) {
 }
 
 QString labelText(const AboutDialog& dialog, const char* name) {
-    return dialog.findChild<QLabel*>(name)->text();
+    return childOf<QLabel>(dialog, name)->text();
 }
 } // namespace
 
@@ -74,6 +74,11 @@ TEST(AboutDialog, LanguageChangesOnlyTheTextsOfTheLanguage) {
     dialog.setLanguageCode(0);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "About Brimvale Parcelon 1.4");
+}
+
+TEST(AboutDialog, ShowsTheProgramIcon) {
+    AboutDialog dialog;
+    EXPECT_FALSE(childOf<QLabel>(dialog, "Image1")->pixmap().isNull());
 }
 
 TEST(AboutDialog, TheAddressLabelsOpenTheirAddresses) {

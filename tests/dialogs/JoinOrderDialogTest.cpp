@@ -1,11 +1,12 @@
 #include "dialogs/JoinOrderDialog.h"
 
-#include "CaptionsShown.h"
+#include "DialogChildrenAndCaptions.h"
 #include "dialogs/JoinOrderDialogTexts.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -21,9 +22,7 @@ protected:
 
     template <typename T>
     T* child(const char* name) {
-        T* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return childOf<T>(dialog, name);
     }
 
     QListWidget* list() { return child<QListWidget>("ListBox1"); }
@@ -127,6 +126,20 @@ TEST_F(JoinOrderDialogTest, ProceedWritesTheShownOrderBack) {
     EXPECT_EQ(dialog.PartList(), (QStringList{"/p/a", "/p/b", "/p/d", "/p/c"}));
 }
 
+TEST_F(JoinOrderDialogTest, AModalShowingLoadsTheListAndReportsProceed) {
+    dialog.reject();
+    dialog.setPartList({"/r/1", "/r/2"});
+    QTimer::singleShot(0, &dialog, [this] {
+        EXPECT_EQ(shownOrder(), (QStringList{"/r/1", "/r/2"}));
+        select({1});
+        button("SB1")->click();
+        button("SpeedButton3")->click();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.Cancelled());
+    EXPECT_EQ(dialog.PartList(), (QStringList{"/r/2", "/r/1"}));
+}
+
 TEST_F(JoinOrderDialogTest, EveryOtherWayOutLeavesThePartListUntouched) {
     const std::function<void(JoinOrderDialog&)> closers[] = {
         [](JoinOrderDialog& d) { d.findChild<QToolButton*>("SpeedButton4")->click(); },
@@ -156,6 +169,16 @@ TEST_F(JoinOrderDialogTest, NameAndRenameStayForTheNextShowingWhileTheListIsRelo
     EXPECT_TRUE(dialog.renameChecked());
     EXPECT_EQ(dialog.nameText(), "mine.bin");
     EXPECT_FALSE(child<QLineEdit>("Edit1")->isReadOnly());
+}
+
+TEST_F(JoinOrderDialogTest, TheImagesShowTheToolbarBandOnlyWhileOpen) {
+    for (const char* image : {"Image2", "Image6", "Image10"}) {
+        const QPixmap shown = child<QLabel>(image)->pixmap();
+        EXPECT_EQ(shown.size(), QPixmap(":/band.png").size()) << image;
+        EXPECT_FALSE(shown.isNull()) << image;
+    }
+    dialog.reject();
+    EXPECT_TRUE(child<QLabel>("Image2")->pixmap().isNull());
 }
 
 TEST_F(JoinOrderDialogTest, CaptionsFollowTheLanguageAtEachShowing) {

@@ -1,6 +1,6 @@
 #include "dialogs/JoinOrderMoves.h"
 
-#include "QStringPrinting.h"
+#include "QStringPrinter.h"
 #include <QStringList>
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "dialogs/SpecialSplitChecks.h"
 
-#include "QStringPrinting.h"
+#include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

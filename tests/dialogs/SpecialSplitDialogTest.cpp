@@ -1,6 +1,6 @@
 #include "dialogs/SpecialSplitDialog.h"
 
-#include "CaptionsShown.h"
+#include "DialogChildrenAndCaptions.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/SpecialSplitDialogTexts.h"
 #include "support/ScriptedMessages.h"
@@ -29,9 +29,7 @@ protected:
 
     template <typename T>
     T* child(const char* name) {
-        T* found = dialog.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return childOf<T>(dialog, name);
     }
 
     QLineEdit* position() { return child<QLineEdit>("Edit2"); }

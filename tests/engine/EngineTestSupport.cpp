@@ -45,6 +45,12 @@ std::string countingBytes(std::int64_t size) {
     return bytes;
 }
 
+std::string writeCountingFile(const std::string& path, std::int64_t size) {
+    std::string bytes = countingBytes(size);
+    writeFile(path, bytes);
+    return bytes;
+}
+
 std::vector<std::string> namesIn(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -54,6 +60,10 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
 }
 
 bool ScriptedHost::stopRequested() {
+    if (stopInFile != 0 && currentFiles.size() == stopInFile) {
+        stopInFile = 0;
+        return true;
+    }
     return ++stopCalls == stopOnCall;
 }
 

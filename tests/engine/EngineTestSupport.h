@@ -29,6 +29,8 @@ std::string readFile(const std::string& path);
 bool exists(const std::string& path);
 // Bytes 0, 1, 2, ... 255, 0, 1, ... so that every offset's content is known.
 std::string countingBytes(std::int64_t size);
+// Writes countingBytes(size) to `path` and returns them.
+std::string writeCountingFile(const std::string& path, std::int64_t size);
 // The file names in a folder, sorted.
 std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
@@ -46,6 +48,8 @@ public:
     std::atomic<std::int64_t> counter{-1};
     // Answer true to the stop question on this call (1 = the first); 0 never.
     int stopOnCall = 0;
+    // Or answer true to the first stop question once this many files have been reported; 0 never.
+    std::size_t stopInFile = 0;
     int stopCalls = 0;
     bool overwriteAnswer = true;
     std::deque<ExistingOutputChoice> existingAnswers;

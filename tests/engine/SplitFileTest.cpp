@@ -20,8 +20,7 @@ class SplitSizes : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(SplitSizes, PartsHoldExactRangesAndAnExactMultipleEndsWithAnEmptyPart) {
     const SizeCase& c = GetParam();
     TempDir dir;
-    const std::string source = countingBytes(c.sourceSize);
-    writeFile(dir / "name", source);
+    const std::string source = writeCountingFile(dir / "name", c.sourceSize);
     ScriptedHost host;
 
     const SplitResult result = splitFile({dir / "name", dir.path().string(), c.partSize, std::nullopt}, host);
@@ -50,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, SplitSizes,
 
 TEST(SplitFile, NamesPartsPastNineHundredNinetyNine) {
     TempDir dir;
-    writeFile(dir / "name", countingBytes(1000));
+    writeCountingFile(dir / "name", 1000);
     ScriptedHost host;
 
     const SplitResult result = splitFile({dir / "name", dir.path().string(), 1, std::nullopt}, host);
@@ -110,6 +109,44 @@ TEST(SplitFile, StopBetweenChunksKeepsWhatIsWrittenAndWritesNoBatchFile) {
     EXPECT_EQ(readFile(dir / "name.002"), "4567");
     EXPECT_EQ(host.counter, 8);
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"name", "name.001", "name.002"}));
+}
+
+TEST(SplitFile, StopInsideAPartLeavesItWithTheChunksCopiedSoFar) {
+    TempDir dir;
+    const std::int64_t mib = 1 << 20;
+    const std::string source = writeCountingFile(dir / "name", 20 * mib);
+    ScriptedHost host;
+    host.stopInFile = 2; // after the first chunk of part 2; a part of 9 MiB takes at least two
+
+    const SplitResult result = splitFile({dir / "name", dir.path().string(), 9 * mib, RejoinBatchOptions{}}, host);
+
+    EXPECT_EQ(result.outcome, OperationOutcome::Stopped);
+    EXPECT_EQ(result.partNames, (std::vector<std::string>{"name.001", "name.002"}));
+    EXPECT_EQ(readFile(dir / "name.001"), source.substr(0, 9 * mib));
+    const std::string second = readFile(dir / "name.002");
+    EXPECT_GT(second.size(), 0u);
+    EXPECT_LT(second.size(), 9u * mib);
+    EXPECT_EQ(second, source.substr(9 * mib, second.size()));
+    EXPECT_EQ(host.counter, 9 * mib + static_cast<std::int64_t>(second.size()));
+    EXPECT_FALSE(exists(dir / "name.003"));
+    EXPECT_FALSE(exists(dir / "name.bat"));
+}
+
+// procfs reports a size of 0 and copies nothing in the kernel; the buffered path must take over.
+TEST(SplitFile, CopiesASourceTheKernelCannotCopyThroughTheBuffer) {
+    TempDir dir;
+    const std::string content = readFile("/proc/version");
+    ASSERT_GT(content.size(), 20u);
+    ScriptedHost host;
+
+    const SplitResult result = splitFile({"/proc/version", dir.path().string(), 10, std::nullopt}, host);
+
+    ASSERT_EQ(result.outcome, OperationOutcome::Completed);
+    std::string joined;
+    for (const std::string& name : result.partNames)
+        joined += readFile(dir / name);
+    EXPECT_EQ(joined, content);
+    EXPECT_EQ(readFile(dir / "version.001"), content.substr(0, 10));
 }
 
 TEST(SplitFile, FullDeviceAsAPartFailsNamingItAndKeepsEarlierParts) {

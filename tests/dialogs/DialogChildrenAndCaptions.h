@@ -1,11 +1,19 @@
 #pragma once
 
-#include "QStringPrinting.h"
+#include "QStringPrinter.h"
 #include "dialogs/DialogCaptionTable.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <gtest/gtest.h>
+
+// The dialog's control of that name and type; fails the test when there is none.
+template <typename T>
+T* childOf(const QWidget& dialog, const char* name) {
+    T* found = dialog.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 // Every caption of the table is what its control shows in that language.
 inline void expectCaptionsShown(const QWidget& dialog, std::span<const DialogCaption> captions, int languageCode) {
