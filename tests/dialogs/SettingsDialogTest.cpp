@@ -3,6 +3,7 @@
 #include "DialogChildrenAndCaptions.h"
 #include "components/core/TBReg.h"
 #include "dialogs/ShellShortcuts.h"
+#include "support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
