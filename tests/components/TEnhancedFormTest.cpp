@@ -6,6 +6,7 @@
 #include "components/TEnhancedFormProgram.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -54,7 +55,7 @@ std::unique_ptr<QWidget> makeLaidOutForm() {
 
 void activate(QWidget* form) {
     form->show();
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
     for (int round = 0; round < 50 && !form->isActiveWindow(); ++round)
         QCoreApplication::processEvents();
 }
@@ -242,6 +243,27 @@ TEST(TEnhancedForm, CaptionColoursFollowTheActivationState) {
                 brightest = std::max(brightest, qGray(look.pixel(x, y)));
         EXPECT_NEAR(brightest, qGray(captionText.rgb()), 12) << active;
     }
+}
+
+TEST(TEnhancedForm, CaptionIsDrawnInTheTitleBarFont) {
+    QWidget form;
+    form.setWindowTitle(QStringLiteral("HHHHHHHH"));
+    form.resize(500, 80);
+    TEnhancedForm decoration(&form);
+    decoration.setBorderStyle(TBorderStyle::bsDialog);
+    decoration.TitleBar()->setType(TGradientType::gtNone);
+    const QImage look = form.grab().toImage();
+    const QRect text = decoration.nonClientLayout().text;
+    int first = -1;
+    int last = -1;
+    for (int x = text.left(); x <= text.right(); ++x)
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            if (qGray(look.pixel(x, y)) > 200) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+    const QRect measured = QFontMetrics(decoration.TitleBar()->font()).boundingRect(form.windowTitle());
+    EXPECT_NEAR(last - first + 1, measured.width(), 3);
 }
 
 TEST(TEnhancedForm, InactiveCaptionTurnsGreyWhereThePaletteKeepsOneHighlight) {
