@@ -311,6 +311,16 @@ TEST(TEnhancedForm, CaptionButtonsDoWhatTheyShow) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST(TEnhancedForm, DialogCloseButtonRejectsTheDialog) {
+    auto dialog = makeDemoDialog(DemoLanguage::German);
+    TEnhancedForm* decoration = attachProgramDecoration(dialog.get(), ProgramWindowKind::Dialog);
+    dialog->setResult(QDialog::Accepted);
+    dialog->show();
+    click(dialog.get(), buttonCentre(*decoration, TEFCaptionButton::Close));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
 TEST(TEnhancedForm, InactiveMaximiseButtonDoesNothing) {
     QWidget form;
     form.resize(300, 150);
