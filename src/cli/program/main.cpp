@@ -1,5 +1,10 @@
-#include <cstdio>
+#include "cli/ParcelonCli.h"
 
-int main() {
-    std::puts("Brimvale Parcelon 1.4");
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // Qt's settings and paths want an application object; it runs no event loop.
+    QCoreApplication application(argc, argv);
+    return RunParcelon(args);
 }

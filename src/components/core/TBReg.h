@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 // Keeps an application's settings as text values under one key (QSettings, user scope,
@@ -14,6 +15,9 @@ public:
     TBReg() = default;
     TBReg(QString programmname, QString firmenname);
 
+    // The settings file the two names lead to.
+    QString storePath() const;
+
     void Push(const QString& valueName, const QString& value) const;
     // Empty text for a missing store or value, a value that is not text, or an unreadable store.
     QString Pop(const QString& valueName) const;
@@ -24,6 +28,8 @@ public:
 
     // Groups of 2 to 10 members, stored as the 1-based position of the last set member, "0" for none.
     void PushBool(const QString& valueName, std::initializer_list<bool> flags) const;
+    // Writes a group's position directly ("0" for none), for groups whose members are not bools.
+    void PushGroupPosition(const QString& valueName, int position) const;
     // Sets the stored flag (or the default position's flag) to true; touches no other flag.
     void PopBool(const QString& valueName, std::initializer_list<bool*> flags, int defaultPosition) const;
     // The position a group of groupSize members restores to: the stored one, else defaultPosition
@@ -49,4 +55,9 @@ public:
     static QString GetDirStartup();
     static QString GetDirAppData();
     static QString GetDirQuickLaunch();
+
+    // Called when a Push could not be written, with the value's name and the store's path, so the
+    // program can tell the user. Without a handler the failure is logged as a warning.
+    using WriteFailureHandler = std::function<void(const QString& valueName, const QString& storePath)>;
+    static void setWriteFailureHandler(WriteFailureHandler handler);
 };

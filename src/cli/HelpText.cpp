@@ -1,0 +1,79 @@
+#include "cli/HelpText.h"
+
+std::string HelpText() {
+    return R"(Usage:
+  parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
+                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self] [-y] [-q]
+  parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
+  parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts] [-y] [-q]
+  parcelon --help | --version
+
+split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part but the last holds
+        the part size; when the size of FILE is a multiple of it, the last part is empty.
+        Options not given come from the settings the window stores, so "parcelon split FILE"
+        splits exactly as the window would.
+  -s, --size SIZE       part size in bytes, or a number with K, M or G (1024-based): 100M
+  -n, --parts PARTS     split into PARTS parts of FILE's size / PARTS bytes (rounded down;
+                        a remainder goes into one more part)
+  -p, --preset PRESET   one of the window's part sizes:
+                          0  3,5'' floppy (1457664 bytes)   3  ZIP 250 (257425408 bytes)
+                          1  5,25'' floppy (1247899 bytes)  4  CD-ROM 74 min (679477248 bytes)
+                          2  ZIP 100 (100348723 bytes)      5  CD-ROM 80 min (731906048 bytes)
+  --batch, --no-batch   write (or not) FILE.bat next to the parts; it rebuilds FILE with
+                        "copy /b" on a machine without this program
+  --batch-delete-parts, --batch-keep-parts
+                        the batch file deletes (or keeps) the parts after rebuilding FILE
+  --batch-delete-self, --batch-keep-self
+                        the batch file deletes (or keeps) itself at its end
+  A split into fewer than 2 parts is refused.
+
+cut     Cuts FILE at byte positions of your choice; each --at names the part that begins at POS.
+        The bytes before the first position are in no part; the last part runs to the end.
+  --at POS=NAME         POS in bytes (K, M and G allowed), NAME a file name in DIR;
+                        give one --at per part, in the order of the parts
+  --relative            from the second --at on, POS is the length of the part before it,
+                        instead of a position counted from the start of FILE
+
+join    Puts PARTs back together into one file in DIR.
+  -o, --output NAME     name of the joined file; default: the first part's name without its
+                        part number (movie.avi.001 gives movie.avi)
+  --order auto          (default) join in the order of the part numbers when every PART has
+                        one; otherwise keep the order given and say so
+  --order listed        join in the order given
+  --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
+                        when one is missing. Default: the window's setting
+
+Common options:
+  -d, --directory DIR   folder the parts or the joined file are written to; default: the
+                        current folder
+  -y, --yes             overwrite existing files without asking. Without -y, parcelon asks
+                        when its input is a terminal and otherwise refuses
+  -q, --quiet           no progress line (it is shown only when stderr is a terminal)
+  -h, --help            this text
+  --version             the program's name and version
+
+Ctrl+C stops the operation; the files written so far are closed and kept.
+
+Exit codes:
+  0    done
+  1    failed: an I/O error, or a join that skipped a missing part (the output is kept)
+  2    the command line is wrong
+  3    refused: fewer than 2 parts, an existing file without -y, or an output that is an input
+  130  interrupted by Ctrl+C
+
+Examples:
+  parcelon split movie.avi                      split as the window's settings say
+  parcelon split movie.avi -s 100M -d /media/usb --no-batch
+  parcelon split backup.tar -n 4 -y -q
+  parcelon split image.iso -p 4
+  parcelon cut   recording.wav --at 44=body.raw --at 1000000=tail.raw
+  parcelon cut   data.bin --relative --at 0=first.bin --at 512=second.bin --at 512=rest.bin
+  parcelon join  movie.avi.0*
+  parcelon join  movie.avi.001 movie.avi.002 -o film.avi -d ~/videos --delete-parts
+  parcelon join  b.part a.part --order listed -o whole.bin
+)";
+}
+
+std::string UsageHint() {
+    return "Try 'parcelon --help' for more information.\n";
+}

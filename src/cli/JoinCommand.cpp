@@ -1,0 +1,66 @@
+#include "cli/CliCommands.h"
+#include "cli/CliHost.h"
+#include "cli/CliTexts.h"
+#include "cli/ExitCode.h"
+#include "cli/OperationReport.h"
+#include "cli/StopSignal.h"
+#include "dialogs/model/SplitSettings.h"
+#include "engine/JoinFiles.h"
+#include "engine/JoinRecognition.h"
+
+namespace {
+
+enum MainTextId { Cancelled = 27 };
+
+struct JoinOrder {
+    std::vector<std::string> paths;
+    std::int64_t totalSize = 0;
+};
+
+// Part-number order when every part has a number, else the order given (and the user is told).
+JoinOrder OrderParts(const JoinArguments& arguments, CliHost& host, int language) {
+    std::vector<JoinCandidate> candidates;
+    for (const std::string& path : arguments.parts)
+        candidates.push_back({path, FileSize(path).value_or(0), false});
+    if (arguments.order == JoinOrderMode::Auto) {
+        const JoinPlan plan = planJoin(candidates, JoinOrderPolicy::AskWhenUnclear);
+        if (!plan.orderClear)
+            host.tell(CliText(CliMessage::OrderKeptAsGiven, language));
+        return {plan.joinList, plan.totalSize};
+    }
+    JoinOrder order{arguments.parts, 0};
+    for (const JoinCandidate& candidate : candidates)
+        order.totalSize += candidate.size;
+    return order;
+}
+
+} // namespace
+
+int RunJoin(const CliContext& context) {
+    const JoinArguments& arguments = context.arguments.join;
+    const int language = context.languageCode;
+    CliHost host(language, context.arguments.assumeYes);
+
+    JoinRequest request;
+    const JoinOrder order = OrderParts(arguments, host, language);
+    request.partPaths = order.paths;
+    const std::string name = arguments.outputName.value_or(defaultJoinOutputName(request.partPaths.front()));
+    const std::optional<std::string> outputPath =
+        chooseJoinOutputPath(DestinationFolder(context.arguments.directory), name, host);
+    if (!outputPath) {
+        if (host.refusedWithoutTerminal())
+            return ExitRefused;
+        host.tell(MainText(Cancelled, language));
+        return StopSignalled() ? ExitInterrupted : ExitRefused;
+    }
+    request.outputPath = *outputPath;
+    request.deleteParts = arguments.deleteParts || LoadSettings(context.settingsStore).deleteSplitFiles;
+
+    const JoinResult result = host.runShowingProgress(order.totalSize, context.showProgress,
+                                                      [&request](CliHost& h) { return joinFiles(request, h); });
+    const int exitCode = ReportOutcome(host, result, language);
+    // The output is kept, but a join that skipped a part has not done what was asked.
+    if (exitCode == ExitDone && !result.missingParts.empty())
+        return ExitFailed;
+    return exitCode;
+}

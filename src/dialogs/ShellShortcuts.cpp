@@ -1,0 +1,179 @@
+#include "dialogs/ShellShortcuts.h"
+
+#include "components/core/ProgramIdentity.h"
+#include "components/core/TBReg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+
+const QString ShellShortcuts::ProgramFileName = QStringLiteral("bparcelon");
+const QString ShellShortcuts::IconName = QStringLiteral("brimvale-parcelon");
+
+namespace {
+
+// Send To and the start menu may share the applications folder, so their files differ in name.
+QString launcherFileName(ShortcutKind kind) {
+    return kind == ShortcutKind::SendTo ? QStringLiteral("brimvale-parcelon-open-with.desktop")
+                                        : QStringLiteral("brimvale-parcelon.desktop");
+}
+
+QString folderOf(ShortcutKind kind) {
+    switch (kind) {
+    case ShortcutKind::SendTo:
+        return TBReg::GetDirSendTo();
+    case ShortcutKind::Desktop:
+        return TBReg::GetDirDesktop();
+    case ShortcutKind::QuickLaunch:
+        return TBReg::GetDirQuickLaunch();
+    case ShortcutKind::StartMenu:
+        return TBReg::GetDirStartMenu();
+    }
+    return {};
+}
+
+// The program icon in every size the resources hold, as (size, resource path).
+QList<std::pair<int, QString>> iconResources() {
+    static const QRegularExpression sizedIcon(QStringLiteral("^parcelon-(\\d+)\\.png$"));
+    QList<std::pair<int, QString>> icons;
+    for (const QString& name : QDir(QStringLiteral(":/")).entryList(QDir::Files)) {
+        const QRegularExpressionMatch match = sizedIcon.match(name);
+        if (match.hasMatch())
+            icons.append({match.captured(1).toInt(), QStringLiteral(":/") + name});
+    }
+    return icons;
+}
+
+QString installedIconPath(int size) {
+    return QStringLiteral("%1/icons/hicolor/%2x%2/apps/%3.png")
+        .arg(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .arg(size)
+        .arg(ShellShortcuts::IconName);
+}
+
+// The icon theme finds the program icon under the user's data folder, in every size we have.
+void installIcon() {
+    for (const auto& [size, resource] : iconResources()) {
+        const QString target = installedIconPath(size);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QFile::copy(resource, target);
+        // Copies of resources come out read-only; a later install must be able to replace them.
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                          QFileDevice::ReadOther);
+    }
+}
+
+void removeIcon() {
+    for (const auto& icon : iconResources())
+        QFile::remove(installedIconPath(icon.first));
+}
+
+// Escapes of a desktop entry string value.
+QString escapeStringValue(const QString& text) {
+    QString escaped;
+    for (const QChar c : text) {
+        if (c == u'\\')
+            escaped += QStringLiteral("\\\\");
+        else if (c == u'\n')
+            escaped += QStringLiteral("\\n");
+        else if (c == u'\t')
+            escaped += QStringLiteral("\\t");
+        else if (c == u'\r')
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+} // namespace
+
+QString ExecArgument(const QString& path) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : path) {
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
+            quoted += u'\\';
+        // A lone "%" would start a field code.
+        if (c == u'%')
+            quoted += u'%';
+        quoted += c;
+    }
+    quoted += u'"';
+    // The string value escapes come on top of the quoting, so a backslash ends up fourfold.
+    return escapeStringValue(quoted);
+}
+
+ShellShortcuts::ShellShortcuts(QString programFolder)
+    : m_programFolder(std::move(programFolder)) {}
+
+QString ShellShortcuts::launcherPath(ShortcutKind kind) {
+    const QString folder = folderOf(kind);
+    return folder.isEmpty() ? QString() : folder + launcherFileName(kind);
+}
+
+bool ShellShortcuts::exists(ShortcutKind kind) {
+    const QString path = launcherPath(kind);
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+QString ShellShortcuts::programFile() const {
+    return m_programFolder + ProgramFileName;
+}
+
+QString ShellShortcuts::desktopEntry(ShortcutKind kind) const {
+    QString entry = QStringLiteral("[Desktop Entry]\n"
+                                   "Type=Application\n"
+                                   "Name=%1\n"
+                                   "Comment=Split files into parts and join them again\n"
+                                   "Comment[de]=Dateien in Teile trennen und wieder verbinden\n"
+                                   "Icon=%2\n"
+                                   "Exec=%3 %F\n"
+                                   "Terminal=false\n")
+                        .arg(escapeStringValue(ProgramIdentity::Name), IconName, ExecArgument(programFile()));
+    if (kind == ShortcutKind::SendTo) {
+        // Offered for every file under "Open with", but no second menu entry.
+        entry += QStringLiteral("MimeType=application/octet-stream;\n"
+                                "NoDisplay=true\n");
+    } else {
+        entry += QStringLiteral("Categories=Utility;\n");
+    }
+    return entry;
+}
+
+bool ShellShortcuts::create(ShortcutKind kind) const {
+    const QString path = launcherPath(kind);
+    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    installIcon();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = desktopEntry(kind).toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return false;
+    // Desktops start only launchers marked executable from the desktop folder.
+    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                           QFileDevice::ExeOther);
+}
+
+bool ShellShortcuts::remove(ShortcutKind kind) {
+    if (!exists(kind))
+        return true;
+    const bool removed = QFile::remove(launcherPath(kind));
+    if (std::none_of(AllShortcutKinds.begin(), AllShortcutKinds.end(), &ShellShortcuts::exists))
+        removeIcon();
+    return removed;
+}
+
+void ShellShortcuts::apply(ShortcutKind kind, bool wanted) const {
+    if (wanted)
+        create(kind);
+    else
+        remove(kind);
+}

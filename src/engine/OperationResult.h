@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+// How an operation ended.
+enum class OperationOutcome {
+    Completed, // ran to its end
+    Stopped,   // a stop request was honoured; files written so far are kept
+    Declined,  // the user answered No when asked to overwrite a part; earlier parts are kept
+    Failed,    // an I/O error; `error` names the file and the system's reason; nothing was deleted.
+               // (Also a join part that turns out to be the output only once copying has begun.)
+    Refused,   // nothing was written: an output is one of the inputs, or the request is unusable
+};
+
+// Why an operation failed or was refused.
+struct OperationError {
+    enum class Kind {
+        None,
+        System,         // a system call failed on `path`; `systemError` is its errno
+        OutputIsInput,  // the output `path` is the same file as the input `inputPath`
+        InvalidRequest, // the request itself cannot be carried out (a part size below 1 ...)
+    };
+
+    Kind kind = Kind::None;
+    std::string path;      // the file concerned, as the operation named it
+    std::string inputPath; // OutputIsInput: the input that `path` would have overwritten
+    int systemError = 0;   // System: the errno value
+
+    // The system's own text for `systemError` ("No space left on device"); empty for other kinds.
+    std::string reason() const;
+};
+
+// The part every operation's result shares.
+struct OperationResult {
+    OperationOutcome outcome = OperationOutcome::Completed;
+    OperationError error;
+};
