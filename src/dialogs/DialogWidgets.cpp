@@ -56,7 +56,10 @@ DialogImageStrip::DialogImageStrip(const QStringList& imageNames, QWidget* paren
 }
 
 void DialogImageStrip::showPicture() {
-    const QPixmap picture(QStringLiteral(":/band.png"));
+    showPicture(QPixmap(QStringLiteral(":/band.png")));
+}
+
+void DialogImageStrip::showPicture(const QPixmap& picture) {
     for (QLabel* image : m_images)
         image->setPixmap(picture);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QIcon;
+class QPixmap;
 class QLabel;
 class QToolButton;
 
@@ -27,7 +28,9 @@ class DialogImageStrip : public QWidget {
 public:
     DialogImageStrip(const QStringList& imageNames, QWidget* parent);
 
+    // The toolbar band's picture, or the one given.
     void showPicture();
+    void showPicture(const QPixmap& picture);
     void clearPictures();
 
 private:

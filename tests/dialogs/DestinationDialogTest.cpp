@@ -1,6 +1,6 @@
 #include "dialogs/DestinationDialog.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinter.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAbstractButton>

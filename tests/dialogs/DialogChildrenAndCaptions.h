@@ -1,7 +1,7 @@
 #pragma once
 
-#include "QStringPrinter.h"
 #include "dialogs/DialogCaptionTable.h"
+#include "support/QStringPrinter.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "dialogs/JoinOrderMoves.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 #include <QStringList>
 
 #include <gtest/gtest.h>

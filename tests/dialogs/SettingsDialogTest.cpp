@@ -1,8 +1,8 @@
 #include "dialogs/SettingsDialog.h"
 
-#include "QStringPrinting.h"
 #include "components/core/TBReg.h"
 #include "dialogs/ShellShortcuts.h"
+#include "support/QStringPrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>

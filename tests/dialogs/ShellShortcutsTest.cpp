@@ -1,6 +1,6 @@
 #include "dialogs/ShellShortcuts.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "dialogs/SpecialSplitChecks.h"
 
-#include "QStringPrinter.h"
+#include "support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
