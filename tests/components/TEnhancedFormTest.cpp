@@ -147,6 +147,23 @@ TEST(TEnhancedForm, DrawsItsOwnFrameAndKeepsTheClientSize) {
     }
 }
 
+TEST(TEnhancedForm, FramelessWhateverTitleBarHintsTheFormAskedFor) {
+    for (Qt::WindowFlags flags : {
+             Qt::WindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+             Qt::WindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
+             Qt::WindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint),
+         }) {
+        QDialog form;
+        form.setWindowFlags(flags);
+        const Qt::WindowFlags before = form.windowFlags();
+        auto* decoration = new TEnhancedForm(&form);
+        EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint)) << flags.toInt();
+        EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), before.testFlag(Qt::WindowStaysOnTopHint));
+        delete decoration;
+        EXPECT_EQ(form.windowFlags(), before);
+    }
+}
+
 TEST(TEnhancedForm, FixedSizeDialogGrowsByTheFrame) {
     auto dialog = makeDemoDialog(DemoLanguage::English);
     TEnhancedForm decoration(dialog.get());
@@ -264,6 +281,23 @@ TEST(TEnhancedForm, CaptionIsDrawnInTheTitleBarFont) {
             }
     const QRect measured = QFontMetrics(decoration.TitleBar()->font()).boundingRect(form.windowTitle());
     EXPECT_NEAR(last - first + 1, measured.width(), 3);
+}
+
+TEST(TEnhancedForm, IconWithoutPicturesFallsBackToTheProgramFileIcon) {
+    QWidget form;
+    QIcon missing;
+    missing.addFile(QStringLiteral(":/no-such-picture.png"), QSize(16, 16));
+    form.setWindowIcon(missing);
+    form.resize(300, 80);
+    TEnhancedForm decoration(&form);
+    decoration.setBorderStyle(TBorderStyle::bsSizeable);
+    const QImage look = form.grab().toImage();
+    const QRect text = decoration.nonClientLayout().text;
+    int brightest = 0;
+    for (int x = text.left(); x < text.left() + 18; ++x)
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            brightest = std::max(brightest, qGray(look.pixel(x, y)));
+    EXPECT_GT(brightest, 150); // the gradient starts black; the file icon is light
 }
 
 TEST(TEnhancedForm, InactiveCaptionTurnsGreyWhereThePaletteKeepsOneHighlight) {
