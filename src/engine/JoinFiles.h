@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OperationHost.h"
-#include "OperationResult.h"
+#include "engine/OperationHost.h"
+#include "engine/OperationResult.h"
 
 #include <optional>
 #include <string>
@@ -17,8 +17,9 @@ std::optional<std::string> chooseJoinOutputPath(const std::string& folder, const
 struct JoinRequest {
     std::vector<std::string> partPaths; // in join order
     std::string outputPath;
-    // Delete each part once its bytes are in the output and the output has been synced to disk.
-    // No part is deleted when any part of the list is missing.
+    // Delete the parts once their bytes are in the output and the output has been synced to disk
+    // (synced every 64 MiB, and at the end or at a stop). No part is deleted when any part of the
+    // list is missing, nor after a failure.
     bool deleteParts = false;
 };
 

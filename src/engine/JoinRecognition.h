@@ -50,5 +50,6 @@ JoinPlan planJoin(const std::vector<JoinCandidate>& listItems, JoinOrderPolicy p
 
 // The proposed output name: the file name of `firstEntryPath` without its part extension
 // ("movie.avi.001" and "movie.avi.1000" give "movie.avi"); a name with another suffix loses
-// that suffix ("readme.txt" gives "readme"), a name without a point stays as it is.
+// that suffix ("readme.txt" gives "readme"); a name without a point, or one that is nothing but
+// its suffix (".hidden"), stays as it is.
 std::string defaultJoinOutputName(std::string_view firstEntryPath);

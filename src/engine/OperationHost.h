@@ -28,7 +28,8 @@ public:
 
     // Asked between chunks. Answering true ends the operation at once: the files being written are
     // closed and kept, nothing is deleted. Answering true hands the request over to the engine, so
-    // the host clears it. The window may block here while its Stop box is open.
+    // the host clears it. The window may block here while its Stop box is open. A request left
+    // over from an earlier operation is the caller's to clear before it starts the next one.
     virtual bool stopRequested() = 0;
 
     // The text for the status line about the file the operation is on: a split passes the part's

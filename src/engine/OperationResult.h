@@ -7,7 +7,8 @@ enum class OperationOutcome {
     Completed, // ran to its end
     Stopped,   // a stop request was honoured; files written so far are kept
     Declined,  // the user answered No when asked to overwrite a part; earlier parts are kept
-    Failed,    // an I/O error; `error` names the file and the system's reason; nothing was deleted
+    Failed,    // an I/O error; `error` names the file and the system's reason; nothing was deleted.
+               // (Also a join part that turns out to be the output only once copying has begun.)
     Refused,   // nothing was written: an output is one of the inputs, or the request is unusable
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RejoinBatchTexts.h"
+#include "engine/RejoinBatchTexts.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OperationHost.h"
-#include "OperationResult.h"
+#include "engine/OperationHost.h"
+#include "engine/OperationResult.h"
 
 #include <cstdint>
 #include <string>

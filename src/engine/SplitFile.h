@@ -1,8 +1,8 @@
 #pragma once
 
-#include "OperationHost.h"
-#include "OperationResult.h"
-#include "RejoinBatch.h"
+#include "engine/OperationHost.h"
+#include "engine/OperationResult.h"
+#include "engine/RejoinBatch.h"
 
 #include <cstdint>
 #include <optional>

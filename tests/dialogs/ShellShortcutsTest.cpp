@@ -1,14 +1,15 @@
 #include "dialogs/ShellShortcuts.h"
 
+#include "support/QStringPrinter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include "QStringPrinter.h"
 
 namespace {
 
@@ -130,4 +131,17 @@ TEST_F(ShellShortcutsTest, QuickLaunchHasNoFolderAndWritesNothing) {
     EXPECT_FALSE(ShellShortcuts::exists(ShortcutKind::QuickLaunch));
     EXPECT_TRUE(QDir(work.path()).isEmpty());
     QDir::setCurrent(previous);
+}
+
+TEST_F(ShellShortcutsTest, TheProgramIconComesWithTheFirstLauncherAndGoesWithTheLast) {
+    const QString icon = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         "/icons/hicolor/48x48/apps/" + ShellShortcuts::IconName + ".png";
+    const ShellShortcuts shortcuts(QStringLiteral("/opt/brimvale/"));
+    shortcuts.apply(ShortcutKind::Desktop, true);
+    shortcuts.apply(ShortcutKind::SendTo, true);
+    EXPECT_FALSE(QImage(icon).isNull());
+    shortcuts.apply(ShortcutKind::Desktop, false);
+    EXPECT_TRUE(QFileInfo::exists(icon));
+    shortcuts.apply(ShortcutKind::SendTo, false);
+    EXPECT_FALSE(QFileInfo::exists(icon));
 }

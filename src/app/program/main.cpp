@@ -1,10 +1,35 @@
+#include "app/MainWindow.h"
+#include "app/ProgramState.h"
+#include "app/StoreFailureText.h"
+#include "components/MessageService.h"
+#include "components/core/ProgramIdentity.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <exception>
 
 int main(int argc, char** argv) {
+    // The program-wide lists exist before any window does.
+    ProgramState state;
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Brimvale Parcelon"));
-    window.show();
-    return app.exec();
+    try {
+        QApplication::setApplicationName(ProgramIdentity::Name);
+        QGuiApplication::setDesktopFileName(QStringLiteral("brimvale-parcelon"));
+
+        MainWindow window(state, QApplication::arguments().mid(1));
+        const QPointer<MainWindow> shown(&window);
+        TBReg::setWriteFailureHandler([shown](const QString& valueName, const QString& storePath) {
+            if (shown)
+                MessageService::current().showMessage(StoreFailureText(valueName, storePath, shown->languageCode()),
+                                                      shown->messageTitle(), MbExclamationOk);
+        });
+        window.show();
+        const int result = app.exec();
+        TBReg::setWriteFailureHandler(nullptr);
+        return result;
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, ProgramIdentity::Name, QString::fromLocal8Bit(error.what()));
+    }
+    return 0;
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <ostream>
 
-// Failure messages show texts as text.
+// Readable QStrings in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }

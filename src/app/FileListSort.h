@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/FileListItem.h"
+
+#include <QString>
+
+// Compares texts with only a-z folded to upper case; every other character counts by its code
+// point. Negative when a goes first, 0 when equal, positive when b goes first.
+int CompareText(const QString& a, const QString& b);
+
+// The text an item is sorted by for a sort key (a column): numbers filled with zeros to 20
+// characters, dates rearranged year, month, day, hour, minute by the language's date layout.
+QString SortKeyText(const FileListItem& item, int sortKey, int languageCode);

@@ -1,0 +1,109 @@
+#include "app/FileListViews.h"
+
+#include <QHeaderView>
+#include <QListView>
+#include <QTreeView>
+
+namespace {
+constexpr int ColumnWidths[] = {200, 120, 85, 90, 50};
+const QSize SmallIcon(16, 16);
+const QSize LargeIcon(32, 32);
+const QSize LargeIconCell(96, 64);
+
+void prepare(QAbstractItemView* view) {
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+} // namespace
+
+FileListViews::FileListViews(QWidget* parent)
+    : QStackedWidget(parent)
+    , m_report(new QTreeView(this))
+    , m_names(new QListView(this)) {
+    setObjectName(QStringLiteral("ListView1"));
+    m_report->setObjectName(QStringLiteral("ListView1Report"));
+    m_names->setObjectName(QStringLiteral("ListView1Names"));
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(m_report), static_cast<QAbstractItemView*>(m_names)}) {
+        prepare(view);
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& position) {
+            emit contextMenuRequested(view->viewport()->mapToGlobal(position));
+        });
+        addWidget(view);
+    }
+    m_report->setRootIsDecorated(false);
+    m_report->setItemsExpandable(false);
+    m_report->setUniformRowHeights(true);
+    m_report->setIconSize(SmallIcon);
+    m_report->header()->setSectionsMovable(false);
+    m_report->header()->setSectionsClickable(true);
+    m_report->header()->setStretchLastSection(false);
+    connect(m_report->header(), &QHeaderView::sectionClicked, this, &FileListViews::columnClicked);
+    m_names->setUniformItemSizes(true);
+    m_names->setMovement(QListView::Static);
+    m_names->setResizeMode(QListView::Adjust);
+    m_names->setWrapping(true);
+    setStyle(Report);
+}
+
+void FileListViews::setModel(QAbstractItemModel* model) {
+    if (model == m_report->model())
+        return;
+    m_report->setModel(model);
+    // Both views share the report's selection, so a style switch keeps it.
+    m_names->setModel(model);
+    QItemSelectionModel* own = m_names->selectionModel();
+    m_names->setSelectionModel(m_report->selectionModel());
+    delete own;
+    for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column)
+        m_report->setColumnWidth(column, ColumnWidths[column]);
+}
+
+QAbstractItemModel* FileListViews::model() const {
+    return m_report->model();
+}
+
+QItemSelectionModel* FileListViews::selectionModel() const {
+    return m_report->selectionModel();
+}
+
+QAbstractItemView* FileListViews::currentView() const {
+    return m_style == Report ? static_cast<QAbstractItemView*>(m_report) : m_names;
+}
+
+void FileListViews::setStyle(Style style) {
+    m_style = style;
+    switch (style) {
+    case Report:
+        break;
+    case List:
+        m_names->setViewMode(QListView::ListMode);
+        m_names->setFlow(QListView::TopToBottom);
+        m_names->setIconSize(SmallIcon);
+        m_names->setGridSize(QSize());
+        break;
+    case SmallIcons:
+        m_names->setViewMode(QListView::ListMode);
+        m_names->setFlow(QListView::LeftToRight);
+        m_names->setIconSize(SmallIcon);
+        m_names->setGridSize(QSize());
+        break;
+    case LargeIcons:
+        m_names->setViewMode(QListView::IconMode);
+        m_names->setFlow(QListView::LeftToRight);
+        m_names->setIconSize(LargeIcon);
+        m_names->setGridSize(LargeIconCell);
+        break;
+    }
+    // Icon mode switches these back on; the list is arranged by the sort, not by hand.
+    m_names->setMovement(QListView::Static);
+    m_names->setWrapping(true);
+    m_names->setWordWrap(style == LargeIcons);
+    setCurrentWidget(currentView());
+}
+
+void FileListViews::selectAll() {
+    currentView()->selectAll();
+}

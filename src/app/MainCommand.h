@@ -1,0 +1,33 @@
+#pragma once
+
+// The commands of the main window's menus and toolbar; each menu item and button runs one.
+enum class MainCommand {
+    None,
+    Split,
+    Merge,
+    SpecialSplit,
+    Settings,
+    Exit,
+    Stop,
+    AddFile,
+    FromClipboard,
+    ClearList,
+    DeleteFile,
+    SelectAll,
+    ViewDetails,
+    ViewList,
+    ViewSmallIcons,
+    ViewLargeIcons,
+    SortByFlag,
+    SortByName,
+    SortByFolder,
+    SortBySize,
+    SortByDate,
+    SortAscending,
+    SortDescending,
+    German,
+    English,
+    Website,
+    Feedback,
+    About,
+};

@@ -1,0 +1,161 @@
+#pragma once
+
+#include "app/CommandStates.h"
+#include "app/MainCommand.h"
+#include "components/core/TBReg.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class FileListViews;
+class MainMenus;
+class OperationRunner;
+class WindowQuestions;
+class MainStatusBar;
+class MainToolBar;
+struct ProgramState;
+class QAbstractItemModel;
+class QAction;
+class QMenu;
+class QProgressBar;
+class QStandardItemModel;
+class QTimer;
+class QToolButton;
+
+// The program's main window "Form1": toolbar band, menus, file list, status bar, the language
+// of the whole user interface and the enabled state of every command.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the creation steps: language, names, caption, command-line files, captions.
+    explicit MainWindow(ProgramState& state, const QStringList& commandLineFiles = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ProgramState& state() const { return m_state; }
+    // "BReg1": the settings store every window uses.
+    const TBReg& reg() const { return m_reg; }
+
+    // 1 = German, 0 = English; every window reads it.
+    int languageCode() const { return m_languageCode; }
+    // The main window's text of the given id in the current language.
+    QString textById(int id) const;
+    const QString& programName() const { return m_programName; }
+    const QString& programVersion() const { return m_programVersion; }
+    const QString& messageTitle() const { return m_messageTitle; }
+    // Folder of the running program file, ending with "/".
+    const QString& programFolder() const { return m_programFolder; }
+    // The text a task bar shows for the program; the window's icon text.
+    QString applicationTitle() const;
+    void setApplicationTitle(const QString& title);
+    // The filter text of the Add dialog in the current language ("All Files (*.*)|*.*").
+    const QString& openDialogFilter() const { return m_openDialogFilter; }
+
+    MainStatusBar* statusBar1() const { return m_statusBar; }
+    QProgressBar* progressBar() const;
+    // "Timer1": the progress display's 500 ms tick; off while no operation runs.
+    QTimer* progressTimer() const { return m_progressTimer; }
+    // "ListView1" in its four styles.
+    FileListViews* listView() const { return m_listView; }
+    QAbstractItemModel* listModel() const;
+    // Shows another model in the list; the window does not take ownership.
+    void setListModel(QAbstractItemModel* model);
+
+    QAction* menuItem(const QString& objectName) const;
+    QMenu* menu(const QString& objectName) const;
+    QToolButton* toolButton(const QString& objectName) const;
+
+    // Sets Busy and brings the window's commands, lamps and cursor in line at once. Called on the
+    // window's thread when an operation starts copying and when it has ended.
+    void setBusy(bool busy);
+    // Recomputes every command state, the lamps and the idle texts from Busy, the list and the
+    // clipboard. Runs whenever one of them changes.
+    void updateCommandStates();
+
+    // Runs split, special split and join on its worker thread; one at a time.
+    OperationRunner& operationRunner() const { return *m_runner; }
+
+    // Runs the command of a menu item or button.
+    void runCommand(MainCommand command);
+
+public slots:
+    // Ends an operation early: display reset, Busy cleared, the user told, then StopRequested set.
+    void stopOperation();
+    void exitProgram();
+    void switchToGerman();
+    void switchToEnglish();
+
+    // Commands whose behaviour comes with the file list, the operations and the dialogs.
+    void splitFile();
+    void joinFiles();
+    void specialSplit();
+    void showSettings();
+    void addFilesByDialog();
+    void addFilesFromClipboard();
+    void clearList();
+    void deleteSelectedFiles();
+    void selectAllFiles();
+    void openWebsite();
+    void sendFeedback();
+    void showAbout();
+
+    // View and sort commands: ticks in both menus, the stored value, then the list follows.
+    void setViewStyle(int style);
+    void setSortKey(int key);
+    void setSortAscending(bool ascending);
+
+signals:
+    // Emitted when the window closes, before a running operation is abandoned and the
+    // program-wide lists are released.
+    void closing();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWidgets();
+    void connectCommands();
+    void connectUpdateTriggers();
+    void scheduleCommandStateUpdate();
+    void firstShow();
+
+    void readLanguage();
+    void switchLanguage(int languageCode);
+    void applyCaptions();
+    void applyColumnCaptions();
+    void setLanguageTicks();
+
+    void restoreSortOrder();
+    void sortList();
+    void showSortArrow();
+    void addCommandLineFiles(const QStringList& files);
+
+    CommandStates currentCommandStates() const;
+    void applyCommandStates(const CommandStates& states);
+    void applyFrame(bool busy, const CommandInputs& inputs);
+    int selectedCount() const;
+
+    ProgramState& m_state;
+    TBReg m_reg;
+    int m_languageCode = 0;
+    QString m_programName;
+    QString m_programVersion;
+    QString m_messageTitle;
+    QString m_programFolder;
+    QString m_openDialogFilter;
+
+    MainToolBar* m_toolBar = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
+    FileListViews* m_listView = nullptr;
+    QStandardItemModel* m_ownModel = nullptr;
+    MainStatusBar* m_statusBar = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    std::unique_ptr<WindowQuestions> m_questions;
+    OperationRunner* m_runner = nullptr;
+
+    bool m_clipboardHoldsFiles = false;
+    bool m_updateScheduled = false;
+    bool m_busyCursorShown = false;
+    bool m_shownBefore = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <memory>
+
+// A node of an expression tree: an operator with the operands before and after it, or a leaf
+// (a number, a variable or constant name, or a function code).
+struct Tree {
+    QString text;
+    std::unique_ptr<Tree> after;
+    std::unique_ptr<Tree> before;
+
+    bool isLeaf() const { return !after && !before; }
+};
+
+// True for a text that becomes a leaf: a function code ("s", "c", "t", "n", "g", "r"), a name
+// x, a, b, c, d, pi, e (any case), or a number in its shortest form (IsLongDouble).
+bool IsZahl(const QString& text, QChar decimalSymbol);
+
+// Builds the tree of a cleaned-up text into node. A leading "-" reads as "0-". False when the
+// text is no valid expression; node then holds the part built so far.
+bool MakeTree(Tree& node, const QString& text, QChar decimalSymbol);

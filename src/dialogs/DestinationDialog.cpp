@@ -1,0 +1,256 @@
+#include "dialogs/DestinationDialog.h"
+
+#include "components/MessageService.h"
+#include "components/core/ProgramIdentity.h"
+#include "dialogs/DestinationDialogTexts.h"
+#include "dialogs/DialogWidgets.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ProceedCheckMs = 10;
+
+bool isFolder(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+} // namespace
+
+DestinationDialog::DestinationDialog(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("Form6"));
+    setModal(true);
+    buildLayout();
+    m_proceedTimer = new QTimer(this);
+    m_proceedTimer->setObjectName(QStringLiteral("Timer1"));
+    m_proceedTimer->setInterval(ProceedCheckMs);
+    connect(m_proceedTimer, &QTimer::timeout, this, &DestinationDialog::Timer1Timer);
+}
+
+void DestinationDialog::buildLayout() {
+    auto* folderImage = makeLabel(this, "Image1");
+    folderImage->setPixmap(style()->standardIcon(QStyle::SP_DirIcon).pixmap(32, 32));
+    auto* prompt = makeLabel(this, "Label1", true);
+    auto* promptRow = new QHBoxLayout;
+    promptRow->addWidget(folderImage, 0, Qt::AlignTop);
+    promptRow->addWidget(prompt, 1);
+
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("Edit1"));
+    auto* go = makeSpeedButton(this, "SpeedButton1", style()->standardIcon(QStyle::SP_ArrowForward));
+    go->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(m_path, 1);
+    pathRow->addWidget(go);
+
+    m_folders = new QFileSystemModel(this);
+    m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    m_folders->setReadOnly(true);
+    m_folders->setRootPath(QDir::rootPath());
+    m_tree = new QTreeView(this);
+    m_tree->setObjectName(QStringLiteral("ShellTree1"));
+    m_tree->setModel(m_folders);
+    m_tree->setHeaderHidden(true);
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        m_tree->hideColumn(column);
+    m_tree->setMinimumHeight(160);
+
+    auto* newFolder = makeSpeedButton(this, "BitBtn4", style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    m_proceed = makeSpeedButton(this, "BitBtn1", style()->standardIcon(QStyle::SP_DialogApplyButton));
+    m_proceed->setEnabled(false);
+    auto* cancel = makeSpeedButton(this, "BitBtn2", style()->standardIcon(QStyle::SP_DialogCancelButton));
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(newFolder);
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_proceed);
+    buttonRow->addWidget(cancel);
+
+    m_strip =
+        new DialogImageStrip({"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9"}, this);
+
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(11, 11, 11, 0);
+    content->addLayout(promptRow);
+    content->addLayout(pathRow);
+    content->addWidget(m_tree, 1);
+    content->addLayout(buttonRow);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addLayout(content, 1);
+    page->addWidget(m_strip);
+    resize(460, 400);
+
+    connect(m_path, &QLineEdit::returnPressed, this, &DestinationDialog::SpeedButton1Click);
+    connect(go, &QToolButton::clicked, this, &DestinationDialog::SpeedButton1Click);
+    connect(m_tree, &QTreeView::clicked, this, &DestinationDialog::followTree);
+    connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &DestinationDialog::followTree);
+    // The tree fills in and re-sorts while the dialog is open; the folder the program chose stays
+    // in sight until the user takes the tree in hand.
+    connect(m_folders, &QFileSystemModel::layoutChanged, this, &DestinationDialog::keepChosenFolderInSight);
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, &DestinationDialog::keepChosenFolderInSight);
+    m_tree->viewport()->installEventFilter(this);
+    m_tree->installEventFilter(this);
+    connect(m_tree->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepInSight = false; });
+    connect(newFolder, &QToolButton::clicked, this, &DestinationDialog::BitBtn4Click);
+    connect(m_proceed, &QToolButton::clicked, this, &DestinationDialog::BitBtn1Click);
+    connect(cancel, &QToolButton::clicked, this, &DestinationDialog::reject);
+}
+
+void DestinationDialog::setLanguageCode(int languageCode) {
+    m_languageCode = languageCode;
+}
+
+void DestinationDialog::setStripPicture(const QPixmap& picture) {
+    m_stripPicture = picture;
+}
+
+QString DestinationDialog::TextById(int id) const {
+    if (id < 1 || id > static_cast<int>(std::size(DestinationMessages)))
+        return {};
+    return DestinationMessages[id - 1].in(m_languageCode);
+}
+
+void DestinationDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        m_proceedTimer->start();
+        m_proceed->setEnabled(false);
+        applyCaptions(this, DestinationCaptions, m_languageCode);
+        m_strip->showPicture(m_stripPicture);
+        m_path->setText(m_destDir.isEmpty() ? QDir::homePath() + u'/' : m_destDir);
+        m_cancelled = true;
+        setTreePath(m_path->text());
+        m_path->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void DestinationDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    // After showing, because the dialog's first focus selects the whole field. The caret stands
+    // before the closing "/", ready for a folder name to be changed.
+    if (visible) {
+        m_path->setCursorPosition(m_path->text().size() - 1);
+        keepChosenFolderInSight();
+    }
+}
+
+bool DestinationDialog::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        m_keepInSight = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void DestinationDialog::keepChosenFolderInSight() {
+    if (m_keepInSight && m_tree->currentIndex().isValid())
+        m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void DestinationDialog::done(int result) {
+    m_proceedTimer->stop();
+    m_strip->clearPictures();
+    QDialog::done(result);
+}
+
+void DestinationDialog::Timer1Timer() {
+    m_proceed->setEnabled(isFolder(m_path->text()));
+}
+
+void DestinationDialog::SpeedButton1Click() {
+    if (isFolder(m_path->text())) {
+        setTreePath(m_path->text());
+    } else {
+        showMessage(6);
+        m_path->setText(treePath());
+    }
+}
+
+void DestinationDialog::BitBtn1Click() {
+    const QString path = m_path->text();
+    if (!isFolder(path))
+        CreateFolderPath(path);
+    if (!isFolder(path)) {
+        showMessage(1);
+        return;
+    }
+    m_destDir = path;
+    m_cancelled = false;
+    accept();
+}
+
+void DestinationDialog::BitBtn4Click() {
+    const QString name = MessageService::current().inputText(TextById(3), TextById(4), QString()).value_or(QString());
+    if (!name.isEmpty()) {
+        const QString remembered = m_path->text();
+        QString path = remembered;
+        if (!path.endsWith(u'/'))
+            path += u'/';
+        path += name;
+        m_path->setText(path);
+        if (!CreateFolderPath(path)) {
+            showMessage(5);
+            m_path->setText(remembered);
+        }
+    }
+    if (isFolder(m_path->text()))
+        setTreePath(m_path->text());
+    else
+        m_path->setText(treePath());
+}
+
+bool DestinationDialog::CreateFolderPath(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    QDir().mkpath(path);
+    return isFolder(path);
+}
+
+QString DestinationDialog::treePath() const {
+    const QModelIndex current = m_tree->currentIndex();
+    if (!current.isValid())
+        return {};
+    QString path = m_folders->filePath(current);
+    if (!path.endsWith(u'/'))
+        path += u'/';
+    return path;
+}
+
+void DestinationDialog::setTreePath(const QString& path) {
+    const QModelIndex folder = m_folders->index(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!folder.isValid())
+        return;
+    m_movingTree = true;
+    m_tree->setCurrentIndex(folder);
+    m_movingTree = false;
+    m_keepInSight = true;
+    keepChosenFolderInSight();
+}
+
+void DestinationDialog::followTree() {
+    if (!m_movingTree)
+        m_path->setText(treePath());
+}
+
+void DestinationDialog::showMessage(int id) {
+    MessageService::current().showMessage(TextById(id), ProgramIdentity::MessageTitle, MbExclamationOk);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <QString>
+
+class DialogImageStrip;
+class QFileSystemModel;
+class QLineEdit;
+class QModelIndex;
+class QTimer;
+class QToolButton;
+class QTreeView;
+
+// The modal dialog in which the user picks the folder that receives the output of an operation.
+// It reads and stores nothing itself: the caller proposes a folder and reads the outcome.
+class DestinationDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit DestinationDialog(QWidget* parent = nullptr);
+
+    // 1 German, 0 English; takes effect at the next showing.
+    void setLanguageCode(int languageCode);
+    // The main window's toolbar picture for the images along the bottom edge.
+    void setStripPicture(const QPixmap& picture);
+
+    // The folder proposed at the next showing; the user's home folder when empty.
+    void setDestDir(const QString& folder) { m_destDir = folder; }
+    // After Weiter: the path field's text as it stood; otherwise the folder proposed.
+    const QString& DestDir() const { return m_destDir; }
+    // False exactly when Weiter closed the dialog.
+    bool Cancelled() const { return m_cancelled; }
+
+    // Creates the missing folders along the path; true when the path is a folder afterwards.
+    static bool CreateFolderPath(const QString& path);
+    QString TextById(int id) const;
+
+    // Weiter is enabled exactly while the path field names an existing folder.
+    void Timer1Timer();
+    // Go to the typed path, or say it is no folder and take the tree's folder back.
+    void SpeedButton1Click();
+    // Weiter: take the path field's folder, creating it when needed.
+    void BitBtn1Click();
+    // Ask for a name and create that folder below the path field's folder.
+    void BitBtn4Click();
+
+    // The folder selected in the tree, ending with "/"; empty text when none is.
+    QString treePath() const;
+
+    void setVisible(bool visible) override;
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void setTreePath(const QString& path);
+    void followTree();
+    void keepChosenFolderInSight();
+    void showMessage(int id);
+
+    QLineEdit* m_path = nullptr;
+    QTreeView* m_tree = nullptr;
+    QFileSystemModel* m_folders = nullptr;
+    QToolButton* m_proceed = nullptr;
+    DialogImageStrip* m_strip = nullptr;
+    QTimer* m_proceedTimer = nullptr;
+
+    QPixmap m_stripPicture;
+    QString m_destDir;
+    int m_languageCode = 0;
+    bool m_cancelled = true;
+    // Set while the program moves the tree, so that only the user's moves reach the path field.
+    bool m_movingTree = false;
+    bool m_keepInSight = false;
+};

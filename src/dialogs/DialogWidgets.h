@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QIcon;
+class QPixmap;
+class QLabel;
+class QToolButton;
+
+// A title bar with the close button only, like every dialog of the program.
+void useDialogBorder(QWidget* dialog);
+
+// A flat button with a picture and its caption beside it.
+QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QIcon& icon);
+
+// A label carrying its component name.
+QLabel* makeLabel(QWidget* parent, const char* name, bool wordWrap = false);
+
+// True when the text holds more than blanks and control characters.
+bool hasVisibleCharacter(QStringView text);
+
+// The row of images along a dialog's bottom edge; each shows the picture of the main window's
+// toolbar band while the dialog is open.
+class DialogImageStrip : public QWidget {
+public:
+    DialogImageStrip(const QStringList& imageNames, QWidget* parent);
+
+    // The toolbar band's picture, or the one given.
+    void showPicture();
+    void showPicture(const QPixmap& picture);
+    void clearPictures();
+
+private:
+    QList<QLabel*> m_images;
+};

@@ -1,0 +1,85 @@
+#include "engine/ChunkCopier.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+ChunkCopier::ChunkCopier(OperationHost& host)
+    : m_host(host) {}
+
+ChunkCopier::~ChunkCopier() = default;
+
+ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_t> limit) {
+    Result result;
+    while (!limit || result.copied < *limit) {
+        const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
+        std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted) : -1;
+        if (done < 0)
+            done = bufferedChunk(in, out, std::min(wanted, BufferSize), result);
+        if (done < 0)
+            return result;
+        if (done == 0) {
+            result.reachedEnd = true;
+            return result;
+        }
+        result.copied += done;
+        m_host.byteCounter().fetch_add(done, std::memory_order_relaxed);
+        if (m_host.stopRequested()) {
+            result.stopped = true;
+            return result;
+        }
+    }
+    return result;
+}
+
+std::int64_t ChunkCopier::kernelChunk(int in, int out, std::int64_t wanted) {
+    for (;;) {
+        const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(wanted), 0);
+        if (done < 0 && errno == EINTR)
+            continue;
+        // Some file systems copy nothing the first time instead of failing (procfs and the like),
+        // and the buffer path reproduces any real error against the right file, so every failure
+        // hands over to it for the rest of the operation.
+        if (done < 0 || (done == 0 && !m_kernelCopyProved)) {
+            m_kernelCopy = false;
+            return -1;
+        }
+        m_kernelCopyProved = true;
+        return done;
+    }
+}
+
+std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Result& result) {
+    if (!m_buffer)
+        m_buffer = std::make_unique<char[]>(BufferSize);
+    ssize_t got;
+    do {
+        got = ::read(in, m_buffer.get(), static_cast<std::size_t>(wanted));
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        result.readError = errno;
+        return -1;
+    }
+    if (got > 0) {
+        result.writeError = writeAll(out, m_buffer.get(), got);
+        if (result.writeError != 0)
+            return -1;
+    }
+    return got;
+}
+
+int writeAll(int fd, const char* data, std::int64_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (written == 0)
+            return ENOSPC;
+        data += written;
+        size -= written;
+    }
+    return 0;
+}

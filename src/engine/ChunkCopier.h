@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/OperationHost.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+// Copies between two descriptors, from their current offsets, in chunks: in the kernel with
+// copy_file_range where the file systems allow it, otherwise through a 1 MiB buffer. After each
+// chunk the byte counter grows and the host is asked whether to stop. One copier serves a whole
+// operation, so it remembers when the kernel path has proved unusable.
+class ChunkCopier {
+public:
+    static constexpr std::int64_t MaxChunk = std::int64_t{8} << 20;
+    static constexpr std::int64_t BufferSize = std::int64_t{1} << 20;
+
+    explicit ChunkCopier(OperationHost& host);
+    ~ChunkCopier();
+
+    struct Result {
+        std::int64_t copied = 0;
+        bool reachedEnd = false; // a read found the end of the input before the limit
+        bool stopped = false;    // the host asked to stop after a chunk
+        int readError = 0;       // errno of a failed read
+        int writeError = 0;      // errno of a failed write
+    };
+
+    // Copies `limit` bytes, or up to the end of `in` when there is no limit.
+    Result copy(int in, int out, std::optional<std::int64_t> limit);
+
+private:
+    // One chunk through the kernel: bytes copied, 0 at the end, -1 when the buffer must take over.
+    std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
+    // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
+    std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
+
+    OperationHost& m_host;
+    bool m_kernelCopy = true;
+    bool m_kernelCopyProved = false;
+    std::unique_ptr<char[]> m_buffer;
+};
+
+// Writes all of `size` bytes, retrying partial writes. Returns 0 or the errno (ENOSPC for a write
+// that takes nothing).
+int writeAll(int fd, const char* data, std::int64_t size);

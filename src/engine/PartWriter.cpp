@@ -1,0 +1,53 @@
+#include "engine/PartWriter.h"
+
+#include "engine/OperationErrors.h"
+
+#include <unistd.h>
+
+PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, OperationHost& host)
+    : m_source(source)
+    , m_guard(guard)
+    , m_host(host)
+    , m_copier(host) {}
+
+bool PartWriter::create(const std::string& path, OperationResult& result) {
+    if (m_askBeforeOverwriting && ::access(path.c_str(), F_OK) == 0) {
+        if (!m_host.confirmOverwrite(path)) {
+            result.outcome = OperationOutcome::Declined;
+            return false;
+        }
+        m_askBeforeOverwriting = false;
+    }
+    const OutputOpening opening = openOutput(path, m_guard, m_part);
+    if (opening.sameAsInput) {
+        refuseAsInput(result, path, *opening.sameAsInput);
+        return false;
+    }
+    if (opening.systemError != 0) {
+        failWith(result, path, opening.systemError);
+        return false;
+    }
+    return true;
+}
+
+bool PartWriter::fill(std::optional<std::int64_t> limit, OperationResult& result, bool& reachedEnd) {
+    const ChunkCopier::Result copy = m_copier.copy(m_source.fd(), m_part.fd(), limit);
+    reachedEnd = copy.reachedEnd;
+    if (copy.reachedEnd)
+        m_host.byteCounter().fetch_add(1, std::memory_order_relaxed);
+    const std::string partPath = m_part.path();
+    const int closeError = m_part.close();
+    if (copy.readError != 0) {
+        failWith(result, m_source.path(), copy.readError);
+        return false;
+    }
+    if (copy.writeError != 0 || closeError != 0) {
+        failWith(result, partPath, copy.writeError != 0 ? copy.writeError : closeError);
+        return false;
+    }
+    if (copy.stopped) {
+        result.outcome = OperationOutcome::Stopped;
+        return false;
+    }
+    return true;
+}

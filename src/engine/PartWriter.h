@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/ChunkCopier.h"
+#include "engine/FileHandle.h"
+#include "engine/InputGuard.h"
+#include "engine/OperationHost.h"
+#include "engine/OperationResult.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Writes the parts of a split or special split from one open source, one after the other.
+class PartWriter {
+public:
+    PartWriter(const FileHandle& source, const InputGuard& guard, OperationHost& host);
+
+    // Asks before overwriting an existing file (until the first Yes of the operation) and creates
+    // the part. False ends the operation, with `result` telling why.
+    bool create(const std::string& path, OperationResult& result);
+
+    // Copies `limit` bytes, or the rest of the source, into the part just created and closes it.
+    // `reachedEnd` tells whether the source ended; that final read counts one byte. False ends the
+    // operation, with `result` telling why.
+    bool fill(std::optional<std::int64_t> limit, OperationResult& result, bool& reachedEnd);
+
+private:
+    const FileHandle& m_source;
+    const InputGuard& m_guard;
+    OperationHost& m_host;
+    ChunkCopier m_copier;
+    FileHandle m_part;
+    bool m_askBeforeOverwriting = true;
+};
