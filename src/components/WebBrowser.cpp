@@ -22,18 +22,22 @@ WebBrowser::WebBrowser(QObject* parent)
     : QObject(parent) {}
 
 WebBrowser::~WebBrowser() {
-    if (m_reply)
-        m_reply->abort();
+    abandonLoad();
+}
+
+void WebBrowser::abandonLoad() {
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    // Aborting emits finished; nobody is to hear of this load any more.
+    reply->disconnect(this);
+    reply->abort();
+    reply->deleteLater();
 }
 
 void WebBrowser::Navigate(const QString& address) {
-    if (m_reply) {
-        QNetworkReply* previous = m_reply;
-        m_reply = nullptr;
-        previous->disconnect(this);
-        previous->abort();
-        previous->deleteLater();
-    }
+    abandonLoad();
     ++m_navigation;
     m_document.reset();
     m_errorString.clear();

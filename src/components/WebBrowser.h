@@ -33,6 +33,7 @@ signals:
     void loadFinished(bool ok);
 
 private:
+    void abandonLoad();
     void finishLoading();
     void fail(const QString& reason);
 

@@ -108,7 +108,7 @@ TEST(ExpressionText, GeneralFormatOfFifteenDigits) {
         EXPECT_EQ(FloatToGeneralText(value, dot), QString::fromLatin1(text)) << text;
 }
 
-TEST(ExpressionNumbers, ResultTextsAndTheirClean_up) {
+TEST(ExpressionNumbers, ResultTextsAndTheirCleanUp) {
     const std::pair<const char*, const char*> texts[] = {
         {"100.000", "100"},   {"0.50", "0.5"}, {".5", "0.5"},  {"10.", "10"},
         {"1.0203", "1.0203"}, {"100", "100"},  {"0.000", "0"}, {"2.5.0", "2.5"},

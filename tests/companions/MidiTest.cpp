@@ -46,7 +46,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(Midi, FilesHoldExactlyTheDocumentedBytes) {
+TEST_F(Midi, FilesHoldExactlyTheseBytes) {
     TBMidi midi;
     EXPECT_EQ(midi.CountBytes(), 4);
     EXPECT_EQ(written(midi), midiFile(hex("00FF2F00")));

@@ -1,3 +1,4 @@
+#include "companions/PlaneTransform.h"
 #include "companions/TBGraphics.h"
 
 #include <QImage>
@@ -28,6 +29,25 @@ QImage blankCanvas(int width = 640, int height = 480) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);
     return image;
+}
+
+TEST(Plotter, PlaneToPixelTransforms) {
+    EXPECT_EQ(UmrechnenX(0, 640, -10, 10), 320);
+    EXPECT_EQ(UmrechnenX(-10, 640, -10, 10), 0);
+    EXPECT_EQ(UmrechnenX(10, 640, -10, 10), 640);
+    EXPECT_EQ(UmrechnenX(-9.99L, 640, -10, 10), 0);
+    EXPECT_EQ(UmrechnenY(0, 480, -10, 10), 240);
+    EXPECT_EQ(UmrechnenY(10, 480, -10, 10), 0);
+    EXPECT_EQ(UmrechnenY(-0.01L, 480, -10, 10), 240);
+    // The range counts in whole units: 0 .. 1.5 scales as 0 .. 1.
+    EXPECT_EQ(UmrechnenX(1, 640, 0, 1.5L), 640);
+    // Narrower than one unit: the exact width; no width at all: 0.
+    EXPECT_EQ(UmrechnenX(0.25L, 640, 0, 0.5L), 320);
+    EXPECT_EQ(UmrechnenY(0.25L, 480, 0, 0.5L), 240);
+    EXPECT_EQ(UmrechnenX(5, 640, 5, 5), 0);
+    // Values far off the plane stay far off the canvas instead of overflowing.
+    EXPECT_EQ(UmrechnenY(1e30L, 480, -10, 10), -10000000);
+    EXPECT_EQ(UmrechnenY(-1e30L, 480, -10, 10), 10000000);
 }
 
 TEST(Plotter, SquareOnTheDefaultWindowPutsAPointEveryThirdColumn) {

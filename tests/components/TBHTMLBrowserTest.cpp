@@ -1,6 +1,7 @@
 #include "components/TBHTML.h"
 #include "components/WebBrowser.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
@@ -135,6 +136,19 @@ TEST_F(Reader, WithoutBrowserOrDocumentTheReadersFindNothing) {
 
     EXPECT_FALSE(browse(QStringLiteral("ftp://127.0.0.1/page.html")));
     EXPECT_TRUE(m_browser.errorString().contains(QStringLiteral("only file: and http:")));
+}
+
+TEST_F(Reader, ANewAddressAbandonsTheLoadStillRunning) {
+    int finished = 0;
+    QObject::connect(&m_browser, &WebBrowser::loadFinished, &m_browser, [&finished] { ++finished; });
+    m_html.BrowseTo(page("first.html", "<html><head><title>First</title></head><body>1</body></html>"));
+    EXPECT_TRUE(m_browser.isLoading());
+    ASSERT_TRUE(browse(page("second.html", "<html><head><title>Second</title></head><body>2</body></html>")));
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(m_html.GetTitel(), QStringLiteral("Second"));
+    EXPECT_EQ(m_browser.url().fileName(), QStringLiteral("second.html"));
 }
 
 TEST_F(Reader, TextIsDecodedByTheDeclaredOrDetectedCharacterSet) {
