@@ -1,6 +1,7 @@
 #include "dialogs/DestinationDialog.h"
 
 #include "components/MessageService.h"
+#include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/DestinationDialogTexts.h"
 #include "dialogs/DialogWidgets.h"
@@ -41,6 +42,7 @@ DestinationDialog::DestinationDialog(QWidget* parent)
     m_proceedTimer->setObjectName(QStringLiteral("Timer1"));
     m_proceedTimer->setInterval(ProceedCheckMs);
     connect(m_proceedTimer, &QTimer::timeout, this, &DestinationDialog::Timer1Timer);
+    attachProgramDecoration(this, ProgramWindowKind::Dialog);
 }
 
 void DestinationDialog::buildLayout() {

@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "components/TEnhancedFormProgram.h"
 #include "components/core/TBReg.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/UpDownButtons.h"
@@ -80,6 +81,7 @@ SettingsDialog::SettingsDialog(const TBReg& reg, QWidget* parent)
     m_displayTimer = named(new QTimer(this), "Timer1");
     m_displayTimer->setInterval(DisplayUpdateMs);
     connect(m_displayTimer, &QTimer::timeout, this, &SettingsDialog::Timer1Timer);
+    attachProgramDecoration(this, ProgramWindowKind::Dialog);
 }
 
 QWidget* SettingsDialog::buildSplitPage() {
