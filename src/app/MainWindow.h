@@ -6,21 +6,22 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
+class FileListModel;
 class FileListViews;
+class ProgressDisplay;
+class WindowProgressSink;
 class MainMenus;
 class OperationRunner;
 class WindowQuestions;
 class MainStatusBar;
 class MainToolBar;
 struct ProgramState;
-class QAbstractItemModel;
 class QAction;
 class QMenu;
 class QProgressBar;
-class QStandardItemModel;
-class QTimer;
 class QToolButton;
 
 // The program's main window "Form1": toolbar band, menus, file list, status bar, the language
@@ -53,13 +54,19 @@ public:
 
     MainStatusBar* statusBar1() const { return m_statusBar; }
     QProgressBar* progressBar() const;
-    // "Timer1": the progress display's 500 ms tick; off while no operation runs.
-    QTimer* progressTimer() const { return m_progressTimer; }
-    // "ListView1" in its four styles.
+    // Progress bar, percentage, remaining time, title and caption while an operation copies
+    // ("Timer1"); started with the operation's total, finished when it ends.
+    ProgressDisplay& progressDisplay() const { return *m_progress; }
+    // "ListView1" in its four styles, and the files it lists.
     FileListViews* listView() const { return m_listView; }
-    QAbstractItemModel* listModel() const;
-    // Shows another model in the list; the window does not take ownership.
-    void setListModel(QAbstractItemModel* model);
+    FileListModel* fileList() const { return m_files; }
+    // Sorts the list by SortKey in the direction ticked in the menus, and moves the header arrow.
+    void sortList();
+
+    // Asks for the files to add: (title, initial folder, file dialog filter) -> chosen paths,
+    // empty when cancelled. Tests put their own in place of the file dialog.
+    using FileChooser = std::function<QStringList(const QString&, const QString&, const QString&)>;
+    void setFileChooser(FileChooser chooser);
 
     QAction* menuItem(const QString& objectName) const;
     QMenu* menu(const QString& objectName) const;
@@ -103,6 +110,10 @@ public slots:
     void setViewStyle(int style);
     void setSortKey(int key);
     void setSortAscending(bool ascending);
+    // A click on a column header: the sort column flips its direction, another becomes the key.
+    void columnClicked(int column);
+    // Files dropped on the list: the existing files are added and the list sorted.
+    void addDroppedFiles(const QStringList& paths);
 
 signals:
     // Emitted when the window closes, before a running operation is abandoned and the
@@ -123,12 +134,10 @@ private:
     void readLanguage();
     void switchLanguage(int languageCode);
     void applyCaptions();
-    void applyColumnCaptions();
     void setLanguageTicks();
 
     void restoreSortOrder();
-    void sortList();
-    void showSortArrow();
+    void setDirectionTicks(bool ascending);
     void addCommandLineFiles(const QStringList& files);
 
     CommandStates currentCommandStates() const;
@@ -148,9 +157,11 @@ private:
     MainToolBar* m_toolBar = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     FileListViews* m_listView = nullptr;
-    QStandardItemModel* m_ownModel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
-    QTimer* m_progressTimer = nullptr;
+    FileListModel* m_files = nullptr;
+    std::unique_ptr<WindowProgressSink> m_progressSink;
+    ProgressDisplay* m_progress = nullptr;
+    FileChooser m_chooseFiles;
     std::unique_ptr<WindowQuestions> m_questions;
     OperationRunner* m_runner = nullptr;
 
