@@ -6,7 +6,9 @@
 #include "app/MainPictures.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
+#include "app/OperationCommands.h"
 #include "app/OperationRunner.h"
+#include "app/ProgramDialogs.h"
 #include "app/ProgramState.h"
 #include "app/ProgressDisplay.h"
 #include "app/WindowProgressSink.h"
@@ -232,6 +234,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::firstShow() {
     restoreSortOrder();
+    // The stored split settings and what they give for the list of the moment.
+    if (m_dialogs) {
+        m_dialogs->settings.setLanguageCode(m_languageCode);
+        m_dialogs->settings.setOriginalSize(listOriginalSize());
+        m_dialogs->settings.LoadSettings();
+        m_dialogs->settings.Timer1Timer();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,17 +3,22 @@
 #include "app/CommandStates.h"
 #include "app/MainCommand.h"
 #include "components/core/TBReg.h"
+#include "dialogs/model/SettingsDisplay.h"
+#include "engine/JoinRecognition.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class FileListModel;
 class FileListViews;
 class ProgressDisplay;
 class WindowProgressSink;
 class MainMenus;
+class OperationCommands;
+struct ProgramDialogs;
 class OperationRunner;
 class WindowQuestions;
 class MainStatusBar;
@@ -82,6 +87,17 @@ public:
     // Runs split, special split and join on its worker thread; one at a time.
     OperationRunner& operationRunner() const { return *m_runner; }
 
+    // Creates the five dialogs, after the window itself; the commands that show them and the
+    // operations need them. Until then those commands do nothing.
+    void createDialogs();
+    ProgramDialogs* dialogs() const { return m_dialogs.get(); }
+    // The listed files in list order, with their sizes and whether they are selected.
+    std::vector<JoinCandidate> listCandidates() const;
+    // The size the settings describe: the only file's, or the only selected file's.
+    OriginalSize listOriginalSize() const;
+    // The file an operation is on, in status panel 0.
+    void showOperationFile(const QString& text);
+
     // Runs the command of a menu item or button.
     void runCommand(MainCommand command);
 
@@ -92,7 +108,7 @@ public slots:
     void switchToGerman();
     void switchToEnglish();
 
-    // Commands whose behaviour comes with the file list, the operations and the dialogs.
+    // The commands of the menus and the toolbar.
     void splitFile();
     void joinFiles();
     void specialSplit();
@@ -164,6 +180,8 @@ private:
     FileChooser m_chooseFiles;
     std::unique_ptr<WindowQuestions> m_questions;
     OperationRunner* m_runner = nullptr;
+    std::unique_ptr<ProgramDialogs> m_dialogs;
+    std::unique_ptr<OperationCommands> m_commands;
 
     bool m_clipboardHoldsFiles = false;
     bool m_updateScheduled = false;
