@@ -92,16 +92,18 @@ public slots:
     void switchToGerman();
     void switchToEnglish();
 
-    // Commands whose behaviour comes with the file list, the operations and the dialogs.
-    void splitFile();
-    void joinFiles();
-    void specialSplit();
-    void showSettings();
+    // The file list's commands.
     void addFilesByDialog();
     void addFilesFromClipboard();
     void clearList();
     void deleteSelectedFiles();
     void selectAllFiles();
+
+    // Commands whose behaviour comes with the operations and the dialogs; empty until then.
+    void splitFile();
+    void joinFiles();
+    void specialSplit();
+    void showSettings();
     void openWebsite();
     void sendFeedback();
     void showAbout();
