@@ -47,7 +47,6 @@ FileListViews::FileListViews(QWidget* parent)
     m_report->header()->setSectionsClickable(true);
     m_report->header()->setStretchLastSection(false);
     connect(m_report->header(), &QHeaderView::sectionClicked, this, &FileListViews::columnClicked);
-    m_names->setUniformItemSizes(true);
     m_names->setMovement(QListView::Static);
     m_names->setResizeMode(QListView::Adjust);
     m_names->setWrapping(true);

@@ -108,16 +108,18 @@ public slots:
     void switchToGerman();
     void switchToEnglish();
 
-    // The commands of the menus and the toolbar.
-    void splitFile();
-    void joinFiles();
-    void specialSplit();
-    void showSettings();
+    // The file list's commands.
     void addFilesByDialog();
     void addFilesFromClipboard();
     void clearList();
     void deleteSelectedFiles();
     void selectAllFiles();
+
+    // The operations, the dialogs and the web links.
+    void splitFile();
+    void joinFiles();
+    void specialSplit();
+    void showSettings();
     void openWebsite();
     void sendFeedback();
     void showAbout();
