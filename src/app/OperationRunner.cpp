@@ -4,6 +4,12 @@
 #include <QEventLoop>
 #include <QMetaObject>
 #include <QThread>
+#include <QTimer>
+
+namespace {
+// How long the status line keeps a file before it shows the next one the worker reached.
+constexpr int FileShowPauseMs = 50;
+} // namespace
 
 OperationRunner::OperationRunner(std::atomic<std::int64_t>& byteCounter, std::atomic<bool>& stopRequested,
                                  OperationQuestions& questions, QObject* parent)
@@ -30,6 +36,11 @@ void OperationRunner::startJob(std::function<void()> work, std::function<void()>
             [this, finished = std::move(finished)] {
                 joinWorker();
                 m_running = false;
+                {
+                    // A file reported just before the end is not shown after it.
+                    std::lock_guard lock(m_fileMutex);
+                    m_pendingFile.reset();
+                }
                 if (!m_abandoned)
                     finished();
                 emit operationFinished();
@@ -93,17 +104,40 @@ T OperationRunner::askOnUiThread(std::function<T()> question, T answerWhenAbando
     QMetaObject::invokeMethod(
         this,
         [&] {
-            if (!m_abandoned)
-                answer = question();
+            if (m_abandoned)
+                return;
+            showPendingFile(); // the question is about the file the status line names
+            answer = question();
         },
         Qt::BlockingQueuedConnection);
     return answer;
 }
 
 void OperationRunner::currentFile(const std::string& text) {
-    const QString shown = QString::fromStdString(text);
-    QMetaObject::invokeMethod(
-        this, [this, shown] { m_questions.showCurrentFile(shown); }, Qt::QueuedConnection);
+    std::lock_guard lock(m_fileMutex);
+    m_pendingFile = text;
+    if (m_fileShowing)
+        return; // the update under way shows it
+    m_fileShowing = true;
+    QMetaObject::invokeMethod(this, &OperationRunner::showLatestFile, Qt::QueuedConnection);
+}
+
+bool OperationRunner::showPendingFile() {
+    std::optional<std::string> text;
+    {
+        std::lock_guard lock(m_fileMutex);
+        text.swap(m_pendingFile);
+        // With nothing new, the worker's next report queues an update of its own.
+        m_fileShowing = text.has_value();
+    }
+    if (text)
+        m_questions.showCurrentFile(QString::fromStdString(*text));
+    return text.has_value();
+}
+
+void OperationRunner::showLatestFile() {
+    if (showPendingFile())
+        QTimer::singleShot(FileShowPauseMs, this, &OperationRunner::showLatestFile);
 }
 
 bool OperationRunner::confirmOverwrite(const std::string& path) {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
 // Runs one engine operation at a time on a worker thread, so the window keeps painting while the
@@ -55,6 +57,11 @@ private:
     void joinWorker();
     template <class T>
     T askOnUiThread(std::function<T()> question, T answerWhenAbandoned);
+    // UI thread: shows the file the worker reported last, then looks again after a pause, so that
+    // thousands of small parts wake the UI thread a few times a second and not once per part.
+    void showLatestFile();
+    // UI thread: shows the file reported last if it has not been shown yet; true when it showed one.
+    bool showPendingFile();
 
     std::atomic<std::int64_t>& byteCounter() override { return m_byteCounter; }
     bool stopRequested() override;
@@ -71,6 +78,9 @@ private:
     std::thread m_worker;
     std::atomic<bool> m_running{false};
     std::atomic<bool> m_abandoned{false};
+    std::mutex m_fileMutex;
+    std::optional<std::string> m_pendingFile; // reported by the worker, not yet shown
+    bool m_fileShowing = false;               // an update is queued or pausing
     std::mutex m_holdMutex;
     std::condition_variable m_holdChanged;
     bool m_held = false;

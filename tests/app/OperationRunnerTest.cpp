@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -126,4 +127,25 @@ TEST(OperationRunner, NextOperationStartsOnlyAfterThePreviousWorkerEnded) {
     f.runner.start<int>([&](OperationHost&) { return 2; }, [&](const int& r) { order.push_back(r); });
     f.runner.waitForFinished();
     EXPECT_EQ(order, (std::vector<int>{1, 2}));
+}
+
+TEST(OperationRunner, ManyFilesInARowAreShownAsTheLatestWithoutOneUpdatePerFile) {
+    Fixture f;
+    f.runner.start<int>(
+        [&](OperationHost& host) {
+            for (int part = 1; part <= 2000; ++part)
+                host.currentFile("a." + std::to_string(part));
+            host.confirmOverwrite("/x/a.2001");
+            return 0;
+        },
+        [](const int&) {});
+    f.runner.waitForFinished();
+
+    const auto shown = std::count_if(f.questions.log.begin(), f.questions.log.end(),
+                                     [](const QString& entry) { return entry.startsWith("file "); });
+    EXPECT_LT(shown, 1000);
+    ASSERT_GE(f.questions.log.size(), 2u);
+    // The question comes with the status line naming the file reported last.
+    EXPECT_EQ(f.questions.log[f.questions.log.size() - 2], "file a.2000");
+    EXPECT_EQ(f.questions.log.back(), "overwrite /x/a.2001");
 }
