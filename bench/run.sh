@@ -201,4 +201,53 @@ tmpfsRss=""
 benchLocation tmpfs /dev/shm
 benchLocation disk "$build"
 benchBigMemory
+
+# The window: a split started from the main window (offscreen, every dialog and box answered by a
+# script, a private HOME with a fresh install's settings) copies on its worker while a 10 ms timer
+# on the UI thread must keep ticking, and is timed against `parcelon split` of the same file, the
+# two run in turn so that each pair meets the same load.
+#   PARCELON_BENCH_WINDOW_SIZE   size of the file split from the window (default 2G)
+benchWindowSplit() {
+    local windowBench="$build/bench/window_split_bench"
+    if [ ! -x "$windowBench" ]; then
+        echo "== window split: SKIPPED, no $windowBench; build first"
+        return
+    fi
+    local wsize need folder out
+    wsize=$(numfmt --from=iec "${PARCELON_BENCH_WINDOW_SIZE:-2G}") || return
+    need=$((wsize * 2 + 64 * 1024 * 1024))
+    if [ "$(freeBytes /dev/shm)" -lt "$need" ]; then
+        echo "== window split (/dev/shm): SKIPPED, needs $(numfmt --to=iec $need) free"
+        return
+    fi
+    folder=/dev/shm/parcelon-window-bench.$$
+    mkdir -p "$folder/home/config" || return
+    workFolders+=("$folder")
+    echo "== window split, tmpfs ($folder): $(numfmt --to=iec "$wsize") file, parts of 1457664 bytes," \
+        "median of $runs runs, load average $(cut -d' ' -f1 /proc/loadavg)"
+    head -c "$wsize" /dev/urandom >"$folder/data.bin"
+    out=$(HOME="$folder/home" XDG_CONFIG_HOME="$folder/home/config" QT_QPA_PLATFORM=offscreen \
+        "$windowBench" "$folder/data.bin" "$folder" "$parcelon" "$runs" 2>/dev/null)
+    rm -rf "$folder"
+    figure() { sed -n "s/^$1 //p" <<<"$out"; }
+    local windowMs toolMs windowRatio gap gapCpu boxes partsOk
+    windowMs=$(figure window_ms)
+    toolMs=$(figure parcelon_ms)
+    windowRatio=$(figure ratio)
+    gap=$(figure max_gap_ms)
+    gapCpu=$(figure max_gap_ui_cpu_ms)
+    boxes=$(figure boxes)
+    partsOk=$(figure parts_ok)
+    if [ -z "$windowMs" ] || [ -z "$windowRatio" ] || [ -z "$gap" ]; then
+        echo "  the window benchmark gave no figures: FAIL"
+        return
+    fi
+    printf '  split  from the window %6d ms   parcelon split %6d ms   ratio (median of pairs) %s\n' \
+        "$windowMs" "$toolMs" "$windowRatio"
+    echo "  largest gap between ticks of a 10 ms UI timer: $gap ms (the UI thread ran $gapCpu ms of it)"
+    echo "  bar: window split <= 1.05 x parcelon split .. $(verdict "$windowRatio" 1.05) ($windowRatio)"
+    echo "  bar: UI thread never stalls > 50 ms ......... $(verdict "$gap" 50) ($gap ms)"
+    echo "  bar: no message box, same parts as the tool . $([ "$boxes" = 0 ] && [ "$partsOk" = 1 ] && echo PASS || echo FAIL)"
+}
+benchWindowSplit
 exit 0
