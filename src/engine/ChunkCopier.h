@@ -3,6 +3,7 @@
 #include "engine/OperationHost.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -30,15 +31,18 @@ public:
     Result copy(int in, int out, std::optional<std::int64_t> limit);
 
 private:
-    // One chunk through the kernel: bytes copied, 0 at the end, -1 when the buffer must take over.
+    // One chunk through the kernel: bytes copied, or -1 when the buffer must do this chunk.
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
 
+    struct FreeBuffer {
+        void operator()(char* buffer) const { std::free(buffer); }
+    };
+
     OperationHost& m_host;
     bool m_kernelCopy = true;
-    bool m_kernelCopyProved = false;
-    std::unique_ptr<char[]> m_buffer;
+    std::unique_ptr<char, FreeBuffer> m_buffer; // page aligned, as the page cache is
 };
 
 // Writes all of `size` bytes, retrying partial writes. Returns 0 or the errno (ENOSPC for a write
