@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -34,6 +35,9 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
             return result;
         }
         result.copied += done;
+        // Only a hint: the sync that follows reports whatever goes wrong on the way to the disk.
+        if (m_writeBehind)
+            ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);
         m_host.byteCounter().fetch_add(done, std::memory_order_relaxed);
         if (m_host.stopRequested()) {
             result.stopped = true;

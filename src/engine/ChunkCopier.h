@@ -30,6 +30,10 @@ public:
     // Copies `limit` bytes, or up to the end of `in` when there is no limit.
     Result copy(int in, int out, std::optional<std::int64_t> limit);
 
+    // After each chunk, start writing the output's dirty pages to the disk, for an operation that
+    // will sync them anyway: the disk then works while the next chunks are copied.
+    void setWriteBehind(bool on) { m_writeBehind = on; }
+
 private:
     // One chunk through the kernel: bytes copied, or -1 when the buffer must do this chunk.
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
@@ -42,6 +46,7 @@ private:
 
     OperationHost& m_host;
     bool m_kernelCopy = true;
+    bool m_writeBehind = false;
     std::unique_ptr<char, FreeBuffer> m_buffer; // page aligned, as the page cache is
 };
 
