@@ -1,8 +1,12 @@
 #include "app/FileListViews.h"
 
+#include "app/LocalFiles.h"
+
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QListView>
 #include <QTreeView>
+#include <algorithm>
 
 namespace {
 constexpr int ColumnWidths[] = {200, 120, 85, 90, 50};
@@ -31,8 +35,10 @@ FileListViews::FileListViews(QWidget* parent)
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& position) {
             emit contextMenuRequested(view->viewport()->mapToGlobal(position));
         });
+        view->viewport()->installEventFilter(this);
         addWidget(view);
     }
+    setDropsAccepted(true);
     m_report->setRootIsDecorated(false);
     m_report->setItemsExpandable(false);
     m_report->setUniformRowHeights(true);
@@ -41,7 +47,6 @@ FileListViews::FileListViews(QWidget* parent)
     m_report->header()->setSectionsClickable(true);
     m_report->header()->setStretchLastSection(false);
     connect(m_report->header(), &QHeaderView::sectionClicked, this, &FileListViews::columnClicked);
-    m_names->setUniformItemSizes(true);
     m_names->setMovement(QListView::Static);
     m_names->setResizeMode(QListView::Adjust);
     m_names->setWrapping(true);
@@ -106,4 +111,42 @@ void FileListViews::setStyle(Style style) {
 
 void FileListViews::selectAll() {
     currentView()->selectAll();
+}
+
+QList<int> FileListViews::selectedRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void FileListViews::setDropsAccepted(bool accepted) {
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(m_report), static_cast<QAbstractItemView*>(m_names)})
+        view->viewport()->setAcceptDrops(accepted);
+}
+
+bool FileListViews::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (LocalPaths(*drag->mimeData()).isEmpty())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = LocalPaths(*drop->mimeData());
+        drop->acceptProposedAction();
+        if (!paths.isEmpty())
+            emit filesDropped(paths);
+        return true;
+    }
+    default:
+        return QStackedWidget::eventFilter(watched, event);
+    }
 }

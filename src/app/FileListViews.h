@@ -31,12 +31,22 @@ public:
     QAbstractItemView* currentView() const;
 
     void selectAll();
+    // Rows selected in every style, in ascending order.
+    QList<int> selectedRows() const;
+
+    // Files dropped from a file manager are offered while this is on.
+    void setDropsAccepted(bool accepted);
 
 signals:
+    // Local paths dropped on the list, in the order the file manager gave them.
+    void filesDropped(const QStringList& paths);
     // A right click on the list, at a global position.
     void contextMenuRequested(const QPoint& globalPosition);
     // A click on a column header of the report.
     void columnClicked(int column);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTreeView* m_report;

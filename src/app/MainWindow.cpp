@@ -1,12 +1,17 @@
 #include "app/MainWindow.h"
 
+#include "app/FileListModel.h"
 #include "app/FileListViews.h"
 #include "app/MainMenus.h"
 #include "app/MainPictures.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
+#include "app/OperationCommands.h"
 #include "app/OperationRunner.h"
+#include "app/ProgramDialogs.h"
 #include "app/ProgramState.h"
+#include "app/ProgressDisplay.h"
+#include "app/WindowProgressSink.h"
 #include "app/WindowQuestions.h"
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
@@ -15,21 +20,16 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
-#include <QStandardItemModel>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int MinimumWidth = 510;
 const QSize DesignSize(510, 388);
-constexpr int ProgressInterval = 500;
-constexpr int ColumnCount = 5;
 
 constexpr int ProgramNameText = 16;
 constexpr int ProgramVersionText = 17;
@@ -86,15 +86,16 @@ void MainWindow::buildWidgets() {
     layout->addWidget(m_listView, 1);
     setCentralWidget(central);
 
-    m_ownModel = new QStandardItemModel(0, ColumnCount, this);
-    setListModel(m_ownModel);
+    m_files = new FileListModel(m_state.Icons, m_languageCode, this);
+    m_files->setSortArrows(MainPictures::sortArrow(true), MainPictures::sortArrow(false));
+    m_listView->setModel(m_files);
 
     m_statusBar = new MainStatusBar(this);
     setStatusBar(m_statusBar);
 
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setObjectName(QStringLiteral("Timer1"));
-    m_progressTimer->setInterval(ProgressInterval);
+    m_progressSink = std::make_unique<WindowProgressSink>(*this, *m_statusBar);
+    m_progress = new ProgressDisplay(m_state.ByteCounter, *m_progressSink, {}, this);
+    m_progress->setObjectName(QStringLiteral("Timer1"));
 
     m_questions = std::make_unique<WindowQuestions>(
         [this] { return m_languageCode; },
@@ -109,6 +110,8 @@ void MainWindow::connectCommands() {
         connect(button, &QToolButton::clicked, this, [this, command = command] { runCommand(command); });
     connect(m_listView, &FileListViews::contextMenuRequested, this,
             [this](const QPoint& position) { m_menus->popupMenu()->popup(position); });
+    connect(m_listView, &FileListViews::columnClicked, this, &MainWindow::columnClicked);
+    connect(m_listView, &FileListViews::filesDropped, this, &MainWindow::addDroppedFiles);
 }
 
 void MainWindow::runCommand(MainCommand command) {
@@ -192,25 +195,6 @@ QProgressBar* MainWindow::progressBar() const {
     return m_statusBar->progressBar();
 }
 
-QAbstractItemModel* MainWindow::listModel() const {
-    return m_listView->model();
-}
-
-void MainWindow::setListModel(QAbstractItemModel* model) {
-    if (QAbstractItemModel* previous = m_listView->model())
-        disconnect(previous, nullptr, this, nullptr);
-    m_listView->setModel(model);
-    applyColumnCaptions();
-    showSortArrow();
-    connect(model, &QAbstractItemModel::rowsInserted, this, &MainWindow::scheduleCommandStateUpdate);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::scheduleCommandStateUpdate);
-    connect(model, &QAbstractItemModel::modelReset, this, &MainWindow::scheduleCommandStateUpdate);
-    connect(model, &QAbstractItemModel::layoutChanged, this, &MainWindow::scheduleCommandStateUpdate);
-    connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::scheduleCommandStateUpdate);
-    scheduleCommandStateUpdate();
-}
-
 QAction* MainWindow::menuItem(const QString& objectName) const {
     return m_menus->action(objectName);
 }
@@ -228,8 +212,7 @@ void MainWindow::stopOperation() {
     // open, and the operation learns of the stop only once the user has closed it. Until then
     // the worker waits at its next chunk boundary.
     m_runner->hold();
-    m_progressTimer->stop();
-    progressBar()->setValue(progressBar()->minimum());
+    m_progress->finish();
     m_statusBar->setPanelText(MainStatusBar::FilePanel, QString());
     setBusy(false);
     MessageService::current().showMessage(textById(StopText), m_messageTitle, MbStopOk);
@@ -251,6 +234,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::firstShow() {
     restoreSortOrder();
+    // The stored split settings and what they give for the list of the moment.
+    if (m_dialogs) {
+        m_dialogs->settings.setLanguageCode(m_languageCode);
+        m_dialogs->settings.setOriginalSize(listOriginalSize());
+        m_dialogs->settings.LoadSettings();
+        m_dialogs->settings.Timer1Timer();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,24 +3,30 @@
 #include "app/CommandStates.h"
 #include "app/MainCommand.h"
 #include "components/core/TBReg.h"
+#include "dialogs/model/SettingsDisplay.h"
+#include "engine/JoinRecognition.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <vector>
 
+class FileListModel;
 class FileListViews;
+class ProgressDisplay;
+class WindowProgressSink;
 class MainMenus;
+class OperationCommands;
+struct ProgramDialogs;
 class OperationRunner;
 class WindowQuestions;
 class MainStatusBar;
 class MainToolBar;
 struct ProgramState;
-class QAbstractItemModel;
 class QAction;
 class QMenu;
 class QProgressBar;
-class QStandardItemModel;
-class QTimer;
 class QToolButton;
 
 // The program's main window "Form1": toolbar band, menus, file list, status bar, the language
@@ -53,13 +59,19 @@ public:
 
     MainStatusBar* statusBar1() const { return m_statusBar; }
     QProgressBar* progressBar() const;
-    // "Timer1": the progress display's 500 ms tick; off while no operation runs.
-    QTimer* progressTimer() const { return m_progressTimer; }
-    // "ListView1" in its four styles.
+    // Progress bar, percentage, remaining time, title and caption while an operation copies
+    // ("Timer1"); started with the operation's total, finished when it ends.
+    ProgressDisplay& progressDisplay() const { return *m_progress; }
+    // "ListView1" in its four styles, and the files it lists.
     FileListViews* listView() const { return m_listView; }
-    QAbstractItemModel* listModel() const;
-    // Shows another model in the list; the window does not take ownership.
-    void setListModel(QAbstractItemModel* model);
+    FileListModel* fileList() const { return m_files; }
+    // Sorts the list by SortKey in the direction ticked in the menus, and moves the header arrow.
+    void sortList();
+
+    // Asks for the files to add: (title, initial folder, file dialog filter) -> chosen paths,
+    // empty when cancelled. Tests put their own in place of the file dialog.
+    using FileChooser = std::function<QStringList(const QString&, const QString&, const QString&)>;
+    void setFileChooser(FileChooser chooser);
 
     QAction* menuItem(const QString& objectName) const;
     QMenu* menu(const QString& objectName) const;
@@ -75,6 +87,17 @@ public:
     // Runs split, special split and join on its worker thread; one at a time.
     OperationRunner& operationRunner() const { return *m_runner; }
 
+    // Creates the five dialogs, after the window itself; the commands that show them and the
+    // operations need them. Until then those commands do nothing.
+    void createDialogs();
+    ProgramDialogs* dialogs() const { return m_dialogs.get(); }
+    // The listed files in list order, with their sizes and whether they are selected.
+    std::vector<JoinCandidate> listCandidates() const;
+    // The size the settings describe: the only file's, or the only selected file's.
+    OriginalSize listOriginalSize() const;
+    // The file an operation is on, in status panel 0.
+    void showOperationFile(const QString& text);
+
     // Runs the command of a menu item or button.
     void runCommand(MainCommand command);
 
@@ -85,16 +108,18 @@ public slots:
     void switchToGerman();
     void switchToEnglish();
 
-    // Commands whose behaviour comes with the file list, the operations and the dialogs.
-    void splitFile();
-    void joinFiles();
-    void specialSplit();
-    void showSettings();
+    // The file list's commands.
     void addFilesByDialog();
     void addFilesFromClipboard();
     void clearList();
     void deleteSelectedFiles();
     void selectAllFiles();
+
+    // The operations, the dialogs and the web links.
+    void splitFile();
+    void joinFiles();
+    void specialSplit();
+    void showSettings();
     void openWebsite();
     void sendFeedback();
     void showAbout();
@@ -103,6 +128,10 @@ public slots:
     void setViewStyle(int style);
     void setSortKey(int key);
     void setSortAscending(bool ascending);
+    // A click on a column header: the sort column flips its direction, another becomes the key.
+    void columnClicked(int column);
+    // Files dropped on the list: the existing files are added and the list sorted.
+    void addDroppedFiles(const QStringList& paths);
 
 signals:
     // Emitted when the window closes, before a running operation is abandoned and the
@@ -123,12 +152,10 @@ private:
     void readLanguage();
     void switchLanguage(int languageCode);
     void applyCaptions();
-    void applyColumnCaptions();
     void setLanguageTicks();
 
     void restoreSortOrder();
-    void sortList();
-    void showSortArrow();
+    void setDirectionTicks(bool ascending);
     void addCommandLineFiles(const QStringList& files);
 
     CommandStates currentCommandStates() const;
@@ -148,11 +175,15 @@ private:
     MainToolBar* m_toolBar = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     FileListViews* m_listView = nullptr;
-    QStandardItemModel* m_ownModel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
-    QTimer* m_progressTimer = nullptr;
+    FileListModel* m_files = nullptr;
+    std::unique_ptr<WindowProgressSink> m_progressSink;
+    ProgressDisplay* m_progress = nullptr;
+    FileChooser m_chooseFiles;
     std::unique_ptr<WindowQuestions> m_questions;
     OperationRunner* m_runner = nullptr;
+    std::unique_ptr<ProgramDialogs> m_dialogs;
+    std::unique_ptr<OperationCommands> m_commands;
 
     bool m_clipboardHoldsFiles = false;
     bool m_updateScheduled = false;

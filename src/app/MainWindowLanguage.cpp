@@ -1,11 +1,11 @@
 // The main window's language: reading and storing it, the two switch commands and the captions.
 #include "app/MainWindow.h"
 
+#include "app/FileListModel.h"
 #include "app/MainCaptions.h"
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QMenu>
 #include <QToolButton>
@@ -15,13 +15,13 @@ const QString LanguageValue = QStringLiteral("Language");
 constexpr int GermanPosition = 2;
 constexpr int EnglishPosition = 1;
 constexpr int RefusalText = 30;
-constexpr int ListColumns = 5;
 } // namespace
 
 void MainWindow::readLanguage() {
     // A missing or unknown value starts in English.
     const int position = m_reg.PopGroupPosition(LanguageValue, 2, EnglishPosition);
     m_languageCode = position == GermanPosition ? LanguageGerman : LanguageEnglish;
+    m_files->setLanguageCode(m_languageCode);
     setLanguageTicks();
 }
 
@@ -42,12 +42,13 @@ void MainWindow::switchLanguage(int languageCode) {
     // Dates in the list were written in the current language's format, so a listed file locks it.
     const QAction* other =
         menuItem(languageCode == LanguageGerman ? QStringLiteral("English1") : QStringLiteral("Deutsch1"));
-    if (other->isChecked() && listModel()->rowCount() > 0) {
+    if (other->isChecked() && m_files->itemCount() > 0) {
         setLanguageTicks(); // a click has already toggled the chosen item
         MessageService::current().showMessage(textById(RefusalText), m_messageTitle, MbExclamationOk);
         return;
     }
     m_languageCode = languageCode;
+    m_files->setLanguageCode(languageCode);
     setLanguageTicks();
     m_reg.PushBool(LanguageValue, {languageCode == LanguageEnglish, languageCode == LanguageGerman});
     applyCaptions();
@@ -67,11 +68,4 @@ void MainWindow::applyCaptions() {
             m_openDialogFilter = text;
         }
     }
-    applyColumnCaptions();
-}
-
-void MainWindow::applyColumnCaptions() {
-    for (int column = 0; column < ListColumns; ++column)
-        listModel()->setHeaderData(column, Qt::Horizontal,
-                                   MainCaptionText(ListColumnCaptionName(column), m_languageCode));
 }

@@ -2,11 +2,10 @@
 // them when the window is first shown.
 #include "app/MainWindow.h"
 
+#include "app/FileListModel.h"
 #include "app/FileListViews.h"
-#include "app/MainPictures.h"
 #include "app/ProgramState.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <array>
 
@@ -24,7 +23,6 @@ constexpr std::array<int, 5> SortKeyOfPosition{4, 0, 1, 2, 3};
 // Indexed by the stored view number: 0 large icons, 1 small icons, 2 list, 3 report.
 const std::array<QString, 4> ViewItems{QStringLiteral("GroeSymbole"), QStringLiteral("KleineSymbole"),
                                        QStringLiteral("Liste"), QStringLiteral("Details")};
-constexpr int ColumnCount = 5;
 
 bool isSortKey(int key) {
     return key >= 0 && key < static_cast<int>(SortKeyItems.size());
@@ -53,12 +51,26 @@ void MainWindow::setSortKey(int key) {
     sortList();
 }
 
-void MainWindow::setSortAscending(bool ascending) {
+void MainWindow::setDirectionTicks(bool ascending) {
     for (const char* twin : {"1", "2"}) {
         menuItem(QStringLiteral("Aufsteigend") + QLatin1String(twin))->setChecked(ascending);
         menuItem(QStringLiteral("Absteigend") + QLatin1String(twin))->setChecked(!ascending);
     }
+}
+
+void MainWindow::setSortAscending(bool ascending) {
+    setDirectionTicks(ascending);
     m_reg.PushBool(SearchModeValue, {ascending, !ascending});
+    sortList();
+}
+
+void MainWindow::columnClicked(int column) {
+    if (column != m_state.SortKey) {
+        setSortKey(column);
+        return;
+    }
+    // Flipping by a click is not stored; the menus' direction stays what it was.
+    setDirectionTicks(!menuItem(QStringLiteral("Aufsteigend1"))->isChecked());
     sortList();
 }
 
@@ -71,11 +83,7 @@ void MainWindow::restoreSortOrder() {
             setViewStyle(style);
     }
 
-    const bool ascending = m_reg.PopGroupPosition(SearchModeValue, 2, 1) == 1;
-    for (const char* twin : {"1", "2"}) {
-        menuItem(QStringLiteral("Aufsteigend") + QLatin1String(twin))->setChecked(ascending);
-        menuItem(QStringLiteral("Absteigend") + QLatin1String(twin))->setChecked(!ascending);
-    }
+    setDirectionTicks(m_reg.PopGroupPosition(SearchModeValue, 2, 1) == 1);
 
     const int position = m_reg.PopGroupPosition(SortTypeValue, 5, 5);
     m_state.SortKey = SortKeyOfPosition[static_cast<std::size_t>(position - 1)];
@@ -85,14 +93,5 @@ void MainWindow::restoreSortOrder() {
 }
 
 void MainWindow::sortList() {
-    showSortArrow();
-}
-
-void MainWindow::showSortArrow() {
-    const bool ascending = menuItem(QStringLiteral("Aufsteigend1"))->isChecked();
-    QAbstractItemModel* model = listModel();
-    for (int column = 0; column < ColumnCount; ++column) {
-        const QVariant arrow = column == m_state.SortKey ? QVariant(MainPictures::sortArrow(ascending)) : QVariant();
-        model->setHeaderData(column, Qt::Horizontal, arrow, Qt::DecorationRole);
-    }
+    m_files->SortList(m_state.SortKey, menuItem(QStringLiteral("Aufsteigend1"))->isChecked());
 }

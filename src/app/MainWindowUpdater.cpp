@@ -2,17 +2,18 @@
 // texts follow Busy, the list, its selection and the clipboard.
 #include "app/MainWindow.h"
 
-#include "app/ClipboardFiles.h"
+#include "app/FileListModel.h"
 #include "app/FileListViews.h"
+#include "app/LocalFiles.h"
 #include "app/MainStatusBar.h"
 #include "app/ProgramState.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolButton>
 #include <initializer_list>
@@ -27,14 +28,26 @@ void MainWindow::setBusy(bool busy) {
     updateCommandStates();
 }
 
+namespace {
+bool holdsFileList(const QClipboard* clipboard) {
+    const QMimeData* data = clipboard->mimeData();
+    return data && !LocalPaths(*data).isEmpty();
+}
+} // namespace
+
 void MainWindow::connectUpdateTriggers() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     // Asking the clipboard can wait on another program, so it is asked only when it changes.
-    m_clipboardHoldsFiles = HoldsFileList(clipboard->mimeData());
+    m_clipboardHoldsFiles = holdsFileList(clipboard);
     connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
-        m_clipboardHoldsFiles = HoldsFileList(clipboard->mimeData());
+        m_clipboardHoldsFiles = holdsFileList(clipboard);
         scheduleCommandStateUpdate();
     });
+    connect(m_files, &QAbstractItemModel::rowsInserted, this, &MainWindow::scheduleCommandStateUpdate);
+    connect(m_files, &QAbstractItemModel::rowsRemoved, this, &MainWindow::scheduleCommandStateUpdate);
+    connect(m_files, &QAbstractItemModel::modelReset, this, &MainWindow::scheduleCommandStateUpdate);
+    connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::scheduleCommandStateUpdate);
 }
 
 void MainWindow::scheduleCommandStateUpdate() {
@@ -56,7 +69,7 @@ int MainWindow::selectedCount() const {
 void MainWindow::updateCommandStates() {
     CommandInputs inputs;
     inputs.busy = m_state.Busy;
-    inputs.itemCount = listModel()->rowCount();
+    inputs.itemCount = m_files->itemCount();
     inputs.selectedCount = selectedCount();
     inputs.clipboardHoldsFiles = m_clipboardHoldsFiles;
     applyCommandStates(NextCommandStates(currentCommandStates(), inputs));

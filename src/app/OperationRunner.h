@@ -32,6 +32,9 @@ public:
                  [finished = std::move(finished), result] { finished(*result); });
     }
 
+    // The host for the steps before the copy, on the UI thread: its questions are asked directly.
+    OperationHost& uiThreadHost() { return *this; }
+
     // While held, the worker waits at its next chunk boundary (the Stop box is open).
     void hold();
     void release();

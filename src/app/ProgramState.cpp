@@ -1,8 +1,6 @@
 #include "app/ProgramState.h"
 
 void ProgramState::releaseLists() {
-    IconExtensions.clear();
-    IconIndexes.clear();
     PartNames.clear();
     JoinList.clear();
 }

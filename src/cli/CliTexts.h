@@ -8,15 +8,12 @@ QString MainText(int id, int languageCode);
 // Messages of the tool's own, where the main window has no text.
 enum class CliMessage {
     ExistsNoTerminal, // after text 4 + path: refusal to overwrite without a terminal to ask
-    OutputIsInput,    // %1 output, %2 input
-    UnsafeBatchName,  // %1 the name
     OrderKeptAsGiven,
     PositionBeyondEnd,  // %1 position, %2 file size
     PositionsNotRising, // %1 position, %2 the one before
     LengthsBeyondEnd,   // %1 sum, %2 file size
     YesNoHint,          // appended to a yes/no question
     YesNoCancelHint,    // appended to a yes/no/cancel question
-    InvalidRequest,
 };
 
 QString CliText(CliMessage message, int languageCode);

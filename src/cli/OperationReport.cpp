@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/ExitCode.h"
 #include "cli/StopSignal.h"
+#include "components/core/OperationTexts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -35,10 +36,10 @@ int ReportOutcome(CliHost& host, const OperationResult& result, int languageCode
     case OperationOutcome::Refused:
         if (result.error.kind == OperationError::Kind::OutputIsInput) {
             host.tell(
-                CliText(CliMessage::OutputIsInput, languageCode)
+                OperationTextById(OperationText::OutputIsInput, languageCode)
                     .arg(QString::fromStdString(result.error.path), QString::fromStdString(result.error.inputPath)));
         } else {
-            host.tell(CliText(CliMessage::InvalidRequest, languageCode));
+            host.tell(OperationTextById(OperationText::InvalidRequest, languageCode));
         }
         return ExitRefused;
     }

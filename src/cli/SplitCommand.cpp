@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/OperationReport.h"
 #include "cli/Terminal.h"
+#include "components/core/OperationTexts.h"
 #include "dialogs/model/RejoinBatchSettings.h"
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
@@ -69,6 +70,7 @@ int RunSplit(const CliContext& context) {
     const SplitResult result = host.runShowingProgress(*sourceSize, context.showProgress,
                                                        [&request](CliHost& h) { return splitFile(request, h); });
     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
-        host.tell(CliText(CliMessage::UnsafeBatchName, language).arg(QString::fromStdString(result.batch.unsafeName)));
+        host.tell(OperationTextById(OperationText::UnsafeBatchName, language)
+                      .arg(QString::fromStdString(result.batch.unsafeName)));
     return ReportOutcome(host, result, language);
 }

@@ -4,5 +4,5 @@
 // chunk. A second Ctrl+C ends the program at once, should a system call hang.
 void InstallStopSignal();
 bool StopSignalled();
-// For tests and for a question that was interrupted by the signal itself.
-void RequestStop();
+// Becomes readable once Ctrl+C was pressed, so a wait for input can include it.
+int StopSignalDescriptor();

@@ -1,6 +1,9 @@
 #include "cli/Terminal.h"
 
+#include "cli/StopSignal.h"
+
 #include <cerrno>
+#include <poll.h>
 #include <string>
 #include <unistd.h>
 
@@ -40,16 +43,24 @@ void PrintError(const QString& text) {
 
 std::optional<QString> AskLine(const QString& question) {
     WriteError(question);
+    std::optional<QString> answer;
     std::string line;
-    for (;;) {
+    while (!StopSignalled()) {
+        // Ctrl+C wakes the wait through its own descriptor, whichever thread the signal hit.
+        pollfd wait[2] = {{STDIN_FILENO, POLLIN, 0}, {StopSignalDescriptor(), POLLIN, 0}};
+        const int ready = ::poll(wait, 2, -1);
+        if (ready < 0 && errno == EINTR)
+            continue;
         char c = 0;
-        const ssize_t got = ::read(STDIN_FILENO, &c, 1);
-        if (got <= 0) {
-            WriteError(QStringLiteral("\n"));
-            return std::nullopt; // end of input, an error, or Ctrl+C (no restart)
+        if (ready < 0 || wait[1].revents != 0 || ::read(STDIN_FILENO, &c, 1) != 1)
+            break; // Ctrl+C, the end of input or an unreadable terminal
+        if (c == '\n') {
+            answer = QString::fromUtf8(line);
+            break;
         }
-        if (c == '\n')
-            return QString::fromUtf8(line);
         line += c;
     }
+    if (!answer)
+        WriteError(QStringLiteral("\n"));
+    return answer;
 }

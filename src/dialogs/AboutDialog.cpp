@@ -1,6 +1,7 @@
 #include "dialogs/AboutDialog.h"
 
 #include "components/TBHTML.h"
+#include "components/TEnhancedFormProgram.h"
 #include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/AboutDialogTexts.h"
@@ -55,6 +56,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     m_html->setObjectName(QStringLiteral("BHTML1"));
     buildLayout();
     setFixedSize(307, 226);
+    attachProgramDecoration(this, ProgramWindowKind::Dialog);
 }
 
 void AboutDialog::buildLayout() {

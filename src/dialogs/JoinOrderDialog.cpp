@@ -1,5 +1,6 @@
 #include "dialogs/JoinOrderDialog.h"
 
+#include "components/TEnhancedFormProgram.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/JoinOrderDialogTexts.h"
 
@@ -21,6 +22,7 @@ JoinOrderDialog::JoinOrderDialog(QWidget* parent)
     buildLayout();
     setNameEditable(false);
     updateCommandStates();
+    attachProgramDecoration(this, ProgramWindowKind::Dialog);
 }
 
 void JoinOrderDialog::buildLayout() {

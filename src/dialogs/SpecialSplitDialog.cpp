@@ -1,6 +1,7 @@
 #include "dialogs/SpecialSplitDialog.h"
 
 #include "components/MessageService.h"
+#include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/DialogWidgets.h"
 #include "dialogs/SpecialSplitDialogTexts.h"
@@ -45,6 +46,7 @@ SpecialSplitDialog::SpecialSplitDialog(QWidget* parent)
           parent) {
     buildLayout();
     updateCommandStates();
+    attachProgramDecoration(this, ProgramWindowKind::Dialog);
 }
 
 void SpecialSplitDialog::buildLayout() {

@@ -2,6 +2,7 @@
 
 #include "app/MainStatusBar.h"
 #include "app/OperationRunner.h"
+#include "app/ProgressDisplay.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAction>
@@ -96,7 +97,7 @@ TEST_F(CommandStateUpdater, FollowsListSelectionClipboardAndBusyWithKeptStates) 
 TEST_F(CommandStateUpdater, ListAndClipboardChangesAreFollowedWithoutAPoll) {
     MainWindow& window = openWindow();
     putFilesOnClipboard(false);
-    m_list.setRowCount(1);
+    window.fileList()->AddFileToList(file("one.bin"));
     QCoreApplication::processEvents();
     EXPECT_TRUE(window.menuItem("Splitten1")->isEnabled());
     EXPECT_EQ(window.statusBar1()->panelText(MainStatusBar::FilePanel), "1 File(s) in list");
@@ -179,7 +180,7 @@ public:
     MessageAnswer showMessage(const QString& text, const QString& caption, int flags) override {
         busyWhileShown = m_state.Busy;
         stopRequestedWhileShown = m_state.StopRequested;
-        timerActiveWhileShown = m_window.progressTimer()->isActive();
+        timerActiveWhileShown = m_window.progressDisplay().isRunning();
         progressWhileShown = m_window.progressBar()->value();
         fileTextWhileShown = m_window.statusBar1()->panelText(MainStatusBar::FilePanel);
         addEnabledWhileShown = m_window.toolButton("ToolButton4")->isEnabled();
@@ -201,7 +202,7 @@ private:
 TEST_F(StopCommand, ClearsBusyAndShowsTheBoxBeforeTheStopIsRequested) {
     MainWindow& window = openWindow();
     window.setBusy(true);
-    window.progressTimer()->start();
+    window.progressDisplay().start(100);
     window.progressBar()->setValue(40);
     window.statusBar1()->setPanelText(MainStatusBar::FilePanel, "film.avi.002");
 

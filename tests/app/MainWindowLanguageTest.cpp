@@ -14,7 +14,7 @@ namespace {
 const QChar NoBreak(0x00A0);
 
 QString headerText(const MainWindow& window, int column) {
-    return window.listModel()->headerData(column, Qt::Horizontal).toString();
+    return window.fileList()->headerData(column, Qt::Horizontal).toString();
 }
 } // namespace
 

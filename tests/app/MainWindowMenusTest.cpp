@@ -115,7 +115,7 @@ TEST_F(MainMenusAndToolbar, FirstShowRestoresViewDirectionAndSortKey) {
         EXPECT_EQ(window.menuItem("Aufsteigend1")->isChecked(), c.ascending);
         EXPECT_EQ(window.menuItem("Absteigend2")->isChecked(), !c.ascending);
         EXPECT_EQ(state.SortKey, c.sortKey);
-        const QVariant arrow = window.listModel()->headerData(c.sortKey, Qt::Horizontal, Qt::DecorationRole);
+        const QVariant arrow = window.fileList()->headerData(c.sortKey, Qt::Horizontal, Qt::DecorationRole);
         EXPECT_FALSE(arrow.value<QIcon>().isNull());
         window.close();
     }
@@ -156,7 +156,7 @@ TEST_F(MainMenusAndToolbar, EveryViewStyleShowsTheSameSelection) {
         EXPECT_EQ(window.listView()->namesView()->selectionModel()->selectedRows().size(), 2);
         EXPECT_EQ(store().Pop("View"), QString::number(s.style));
     }
-    window.listView()->namesView()->selectionModel()->select(m_list.index(3, 0),
+    window.listView()->namesView()->selectionModel()->select(window.fileList()->index(3, 0),
                                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
     window.runCommand(MainCommand::ViewDetails);
     EXPECT_EQ(window.listView()->currentView(), window.listView()->reportView());

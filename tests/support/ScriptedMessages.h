@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     void answer(MessageAnswer answer) { m_answers.push_back(answer); }
     void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
 
+    // Runs while a box is open, before its answer is given (e.g. to press Stop meanwhile).
+    void whileShown(std::function<void(const Shown&)> action) { m_whileShown = std::move(action); }
+
     const std::vector<Shown>& shown() const { return m_shown; }
     bool allAnswersUsed() const { return m_answers.empty() && m_inputs.empty(); }
 
@@ -35,4 +39,5 @@ private:
     std::deque<MessageAnswer> m_answers;
     std::deque<std::optional<QString>> m_inputs;
     std::vector<Shown> m_shown;
+    std::function<void(const Shown&)> m_whileShown;
 };

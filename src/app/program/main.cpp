@@ -2,6 +2,7 @@
 #include "app/ProgramState.h"
 #include "app/StoreFailureText.h"
 #include "components/MessageService.h"
+#include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
         QGuiApplication::setDesktopFileName(QStringLiteral("brimvale-parcelon"));
 
         MainWindow window(state, QApplication::arguments().mid(1));
+        window.createDialogs();
+        attachProgramDecoration(&window, ProgramWindowKind::MainWindow);
         const QPointer<MainWindow> shown(&window);
         TBReg::setWriteFailureHandler([shown](const QString& valueName, const QString& storePath) {
             if (shown)

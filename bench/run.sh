@@ -1,0 +1,204 @@
+#!/usr/bin/env bash
+# Compares `parcelon` with GNU split and cat in one run, with a warm cache, once on tmpfs
+# (/dev/shm, where the disk does not hide the tool's own cost) and once on the disk.
+#
+#   bench/run.sh BUILD_DIR
+#
+# Environment:
+#   PARCELON_BENCH_SIZE   size of the generated file, bytes or with K/M/G (default 1G)
+#   PARCELON_BENCH_RUNS   timed runs per command; the median counts (default 5)
+#   PARCELON_BENCH_8G     0 skips the 8 GiB memory check (default: run it where there is room)
+#
+# Prints PASS/FAIL per bar; always exits 0, the figures are for reading.
+set -u
+
+build=$(cd "${1:-build}" && pwd) || { echo "no build folder '${1:-build}'"; exit 0; }
+parcelon="$build/parcelon"
+[ -x "$parcelon" ] || { echo "no $parcelon; build first"; exit 0; }
+size=$(numfmt --from=iec "${PARCELON_BENCH_SIZE:-1G}") || exit 0
+runs=${PARCELON_BENCH_RUNS:-5}
+part=100M
+partBytes=$(numfmt --from=iec $part)
+
+# The tool reads the window's settings; the benchmark must not see the user's.
+settingsHome=$(mktemp -d)
+export HOME=$settingsHome XDG_CONFIG_HOME=$settingsHome/config
+workFolders=("$settingsHome")
+cleanup() { rm -rf "${workFolders[@]}"; }
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+nowNs() { date +%s%N; }
+ms() { echo $((($2 - $1) / 1000000)); }
+median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "n/a" }'; }
+verdict() { awk -v r="$1" -v bar="$2" 'BEGIN { print (r != "n/a" && r <= bar) ? "PASS" : "FAIL" }'; }
+freeBytes() { df -B1 --output=avail "$1" | tail -1 | tr -d ' '; }
+peakKiB() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
+
+# Times "$@" runs times after one warm-up run; `prepare` empties the output first (untimed).
+timeMedian() {
+    local prepare=$1
+    shift
+    local times=() i start end
+    $prepare
+    "$@" >/dev/null 2>&1
+    for ((i = 0; i < runs; i++)); do
+        $prepare
+        start=$(nowNs)
+        "$@" >/dev/null 2>&1
+        end=$(nowNs)
+        times+=("$(ms "$start" "$end")")
+    done
+    median "${times[@]}"
+}
+
+# The last part written when the split was interrupted must hold exactly the source's bytes
+# from where it starts: closed and kept, not cut short in the middle of a write or garbled.
+checkInterruptedParts() {
+    local source=$1 folder=$2 offset=0 p
+    for p in $(ls "$folder" | sort); do
+        cmp -s -i "$offset:0" -n "$(stat -c %s "$folder/$p")" "$source" "$folder/$p" || return 1
+        offset=$((offset + $(stat -c %s "$folder/$p")))
+    done
+    [ "$offset" -gt 0 ]
+}
+
+# Ctrl+C while a split copies: milliseconds until the program has ended, its exit code.
+interruptLatency() {
+    local source=$1 folder=$2
+    python3 - "$parcelon" "$source" "$folder" <<'EOF'
+import os, signal, subprocess, sys, time
+parcelon, source, folder = sys.argv[1:4]
+proc = subprocess.Popen([parcelon, "split", source, "-s", "100M", "-d", folder, "-y", "-q", "--no-batch"],
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+name = os.path.basename(source)
+# Wait until the copy is well under way: the second part exists.
+deadline = time.monotonic() + 30
+while not os.path.exists(os.path.join(folder, name + ".002")) and time.monotonic() < deadline:
+    if proc.poll() is not None:
+        break
+    time.sleep(0.002)
+time.sleep(0.05)
+start = time.monotonic()
+proc.send_signal(signal.SIGINT)
+code = proc.wait()
+print(f"{(time.monotonic() - start) * 1000:.1f} {code}")
+EOF
+}
+
+benchLocation() {
+    local label=$1 base=$2
+    local folder="$base/parcelon-bench.$$"
+    local need=$((size * 3 + 64 * 1024 * 1024))
+    if [ "$(freeBytes "$base")" -lt "$need" ]; then
+        echo "== $label ($base): SKIPPED, needs $(numfmt --to=iec $need) free"
+        return
+    fi
+    mkdir -p "$folder" || return
+    workFolders+=("$folder")
+    echo "== $label ($folder)"
+    local source="$folder/data.bin"
+    head -c "$size" /dev/urandom >"$source"
+    cat "$source" >/dev/null # warm the cache
+
+    mkdir -p "$folder/gnu" "$folder/parcelon" "$folder/joined"
+    emptyGnu() { rm -f "$folder"/gnu/*; }
+    emptyParcelon() { rm -f "$folder"/parcelon/*; }
+    emptyJoined() { rm -f "$folder"/joined/*; }
+
+    local gnuSplit ourSplit catJoin ourJoin
+    gnuSplit=$(timeMedian emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
+    ourSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q)
+    emptyGnu
+
+    # Both join the parts parcelon wrote (the batch file is no part).
+    rm -f "$folder"/parcelon/*.bat
+    local parts=("$folder"/parcelon/data.bin.*)
+    catJoin=$(timeMedian emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$folder/joined/cat.bin" "${parts[@]}")
+    ourJoin=$(timeMedian emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
+    cmp -s "$source" "$folder/joined/data.bin" && joinedOk=PASS || joinedOk=FAIL
+    emptyJoined
+
+    local splitRatio joinRatio
+    splitRatio=$(ratio "$ourSplit" "$gnuSplit")
+    joinRatio=$(ratio "$ourJoin" "$catJoin")
+    printf '  split  %s: parcelon %6d ms   GNU split %6d ms   ratio %s\n' "$(numfmt --to=iec "$size")" \
+        "$ourSplit" "$gnuSplit" "$splitRatio"
+    printf '  join   %s: parcelon %6d ms   cat       %6d ms   ratio %s\n' "$(numfmt --to=iec "$size")" \
+        "$ourJoin" "$catJoin" "$joinRatio"
+    echo "  joined file identical to the source: $joinedOk"
+
+    emptyParcelon
+    local ourRss gnuRss
+    ourRss=$(peakKiB "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q)
+    emptyParcelon
+    gnuRss=$(peakKiB split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
+    emptyGnu
+    echo "  peak resident memory of the split: parcelon ${ourRss} KiB, GNU split ${gnuRss} KiB"
+
+    if [ "$label" = tmpfs ]; then
+        echo "  bar: split time <= 0.95 x GNU split ........ $(verdict "$splitRatio" 0.95) ($splitRatio)"
+        echo "  bar: join time <= 1.05 x cat ................ $(verdict "$joinRatio" 1.05) ($joinRatio)"
+        echo "  bar: peak memory of a split <= 32 MiB ....... $(verdict "$ourRss" 32768) (${ourRss} KiB)"
+        tmpfsRss=$ourRss
+
+        local latencies=() worst=0 allClosed=PASS codes=PASS trial result latency code
+        for ((trial = 0; trial < runs; trial++)); do
+            emptyParcelon
+            result=$(interruptLatency "$source" "$folder/parcelon")
+            latency=${result% *}
+            code=${result#* }
+            latencies+=("$latency")
+            [ "$code" = 130 ] || codes=FAIL
+            checkInterruptedParts "$source" "$folder/parcelon" || allClosed=FAIL
+            worst=$(awk -v a="$worst" -v b="$latency" 'BEGIN { print (b > a) ? b : a }')
+        done
+        emptyParcelon
+        echo "  Ctrl+C latency (ms): ${latencies[*]}"
+        echo "  bar: Ctrl+C returns within 200 ms ........... $(verdict "$worst" 200) (worst $worst ms)"
+        echo "  bar: exit code 130 after Ctrl+C ............. $codes"
+        echo "  bar: parts written so far closed and intact . $allClosed"
+    fi
+    rm -rf "$folder"
+}
+
+# Memory must not grow with the file: split 8 GiB (a sparse source, so only the parts take
+# room) and compare the peak with the 1 GiB figure.
+benchBigMemory() {
+    if [ "${PARCELON_BENCH_8G:-1}" = 0 ]; then
+        echo "== 8 GiB memory check: SKIPPED (PARCELON_BENCH_8G=0)"
+        return
+    fi
+    local big=$((8 * 1024 * 1024 * 1024)) base=""
+    for candidate in /dev/shm "$build"; do
+        if [ "$(freeBytes "$candidate")" -gt $((big + 512 * 1024 * 1024)) ]; then
+            base=$candidate
+            break
+        fi
+    done
+    if [ -z "$base" ]; then
+        echo "== 8 GiB memory check: SKIPPED, no folder with 8.5 GiB free"
+        return
+    fi
+    local folder="$base/parcelon-bench-8g.$$"
+    mkdir -p "$folder/parts" || return
+    workFolders+=("$folder")
+    truncate -s $big "$folder/big.bin"
+    local rss
+    rss=$(peakKiB "$parcelon" split "$folder/big.bin" -s 1G -d "$folder/parts" -y -q --no-batch)
+    rm -rf "$folder"
+    echo "== 8 GiB memory check ($base)"
+    echo "  peak resident memory of the split: ${rss} KiB (1 GiB: ${tmpfsRss:-?} KiB)"
+    if [ -n "${tmpfsRss:-}" ]; then
+        # Measurements wobble by a few pages; a growing buffer would show as megabytes.
+        echo "  bar: no larger than for 1 GiB (within 1 MiB)  $(verdict "$rss" $((tmpfsRss + 1024))) (${rss} KiB)"
+    fi
+}
+
+echo "parcelon benchmark: $(numfmt --to=iec "$size") file, parts of $part ($partBytes bytes), median of $runs runs"
+tmpfsRss=""
+benchLocation tmpfs /dev/shm
+benchLocation disk "$build"
+benchBigMemory
+exit 0

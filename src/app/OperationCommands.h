@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/OperationResult.h"
+
+#include <QObject>
+#include <optional>
+#include <vector>
+
+class DestinationDialog;
+class JoinOrderDialog;
+class MainWindow;
+class OperationRunner;
+class SpecialSplitDialog;
+struct ProgramState;
+
+// The split, special split and join commands of the main window. What comes before the copy
+// (settings, dialogs, recognition, questions about the output) runs on the UI thread; the copy
+// runs on the runner's worker while the window shows its progress.
+class OperationCommands : public QObject {
+    Q_OBJECT
+public:
+    OperationCommands(MainWindow& window, DestinationDialog& destination, JoinOrderDialog& joinOrder,
+                      SpecialSplitDialog& specialSplit, QObject* parent = nullptr);
+
+    void Splitten1Click();
+    void Zusammenfhren1Click();
+    void Spezial1Click();
+
+private:
+    // The destination step every operation shares; the folder ends with "/".
+    std::optional<QString> chooseDestination();
+    // Busy, the progress display and the counter for a copy of totalBytes.
+    void beginCopy(std::int64_t totalBytes);
+    // The common end of every operation; clearStatus empties the file panel on success.
+    void endOperation(const OperationResult& result, bool clearStatus);
+    void showMessage(const QString& text, int flags) const;
+    QString text(int id) const;
+
+    MainWindow& m_window;
+    ProgramState& m_state;
+    DestinationDialog& m_destination;
+    JoinOrderDialog& m_joinOrder;
+    SpecialSplitDialog& m_specialSplit;
+    OperationRunner& m_runner;
+};
