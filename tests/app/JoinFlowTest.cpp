@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -310,5 +312,23 @@ TEST_F(JoinFlow, AnOutputThatIsOneOfThePartsIsRefused) {
     EXPECT_EQ(contentOf(part(1)), First);
     EXPECT_EQ(contentOf(part(2)), Second);
     EXPECT_EQ(contentOf(part(3)), Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, AFailedWriteIsReportedAndEndsThroughStop) {
+    listParts({1, 2});
+    const QString output = destinationFile("movie.avi");
+    ASSERT_TRUE(QFile::link("/dev/full", output));
+    m_messages.answer(MessageAnswer::No); // overwrite
+    m_messages.answer(MessageAnswer::Ok);
+    m_messages.answer(MessageAnswer::Ok);
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    ASSERT_EQ(m_messages.shown().size(), 3u);
+    EXPECT_EQ(m_messages.shown()[1].text, text(32) + "\n\n" + output + ": " + QString::fromLocal8Bit(strerror(ENOSPC)));
+    EXPECT_EQ(m_messages.shown()[1].flags, MbExclamationOk);
+    expectStoppedLast();
+    EXPECT_EQ(contentOf(part(1)), First);
     expectIdle();
 }
