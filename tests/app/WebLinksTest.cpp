@@ -2,31 +2,12 @@
 
 #include "app/ProgramDialogs.h"
 #include "components/core/ProgramIdentity.h"
+#include "support/OpenedUrls.h"
 
 #include <QAbstractButton>
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace {
-
-// Stands in for the desktop's browser and mail program while installed.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    OpenedUrls() {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedUrls() override {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-
-    QStringList urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url.toString(QUrl::FullyEncoded)); }
-};
 
 QString encoded(const QString& address) {
     return QUrl(address).toString(QUrl::FullyEncoded);
@@ -70,5 +51,3 @@ TEST_F(WebLinks, WebSiteAndFeedbackOpenTheMakersAddressesWithoutTheAboutDialog) 
     }
     EXPECT_TRUE(m_messages.shown().empty());
 }
-
-#include "WebLinksTest.moc"
