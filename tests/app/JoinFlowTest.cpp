@@ -38,24 +38,24 @@ protected:
     }
 
     // movie.avi.001 to .003, listed in the given order of their numbers.
-    QStringList listParts(std::initializer_list<int> numbers) {
+    void listParts(std::initializer_list<int> numbers) {
         const QByteArray contents[] = {First, Second, Third};
         QStringList paths;
         for (const int number : numbers)
             paths.append(sourceFile(QStringLiteral("movie.avi.00%1").arg(number), contents[number - 1]));
         list(paths);
-        return paths;
     }
 
     QString part(int number) const {
         return QDir(m_folder.path()).filePath(QStringLiteral("movie.avi.00%1").arg(number));
     }
 
-    void expectOrderDialog(const QStringList& items, const QString& proposedName, const char* button = "SpeedButton3") {
+    // Proceeds in the join order dialog after checking what it shows.
+    void expectOrderDialog(const QStringList& items, const QString& proposedName) {
         m_dialogs.then(QStringLiteral("Form3"), [=](QDialog& dialog) {
             EXPECT_EQ(itemsOf(dialog), items);
             EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), proposedName);
-            clickButton(dialog, button);
+            clickButton(dialog, "SpeedButton3");
         });
     }
 
