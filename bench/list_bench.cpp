@@ -44,10 +44,10 @@ const QString WindowMode = QStringLiteral("--window");
 
 // The desktop's common types; every third file writes its extension in capitals.
 const std::array<const char*, 50> Extensions{
-    "txt", "pdf", "jpg", "png", "gif", "zip", "tar", "gz",  "mp3",  "mp4", "avi", "mkv", "doc",
-    "docx", "xls", "xlsx", "odt", "ods", "html", "css", "js", "json", "xml", "csv", "iso", "bin",
-    "exe", "deb", "rpm", "c",   "cpp", "h",   "py",  "sh",  "md",  "svg", "wav", "flac", "ogg",
-    "bmp", "tif", "ppt", "pptx", "epub", "log", "ini", "conf", "001", "bak", "sql"};
+    "txt",  "pdf", "jpg",  "png",  "gif",  "zip",  "tar", "gz",   "mp3",  "mp4", "avi", "mkv",  "doc",
+    "docx", "xls", "xlsx", "odt",  "ods",  "html", "css", "js",   "json", "xml", "csv", "iso",  "bin",
+    "exe",  "deb", "rpm",  "c",    "cpp",  "h",    "py",  "sh",   "md",   "svg", "wav", "flac", "ogg",
+    "bmp",  "tif", "ppt",  "pptx", "epub", "log",  "ini", "conf", "001",  "bak", "sql"};
 constexpr int FolderCount = 20;
 
 // Indexed by the stored "View" number.
@@ -55,8 +55,7 @@ const std::array<const char*, 4> StyleNames{"large icons", "small icons", "list"
 const std::array<const char*, 5> KeyNames{"name", "folder", "size", "date", "Kennzeichen"};
 
 qint64 nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -94,7 +93,9 @@ QStringList makeFiles(const QString& root, int count) {
     const qint64 span = earliest.secsTo(QDateTime(QDate(2025, 12, 31), QTime(23, 59)));
     QStringList paths;
     for (int i = 0; i < count; ++i) {
-        const QString folder = QStringLiteral("%1/folder%2").arg(root).arg(static_cast<int>(random() % FolderCount), 2, 10, QLatin1Char('0'));
+        const QString folder = QStringLiteral("%1/folder%2")
+                                   .arg(root)
+                                   .arg(static_cast<int>(random() % FolderCount), 2, 10, QLatin1Char('0'));
         if (!QDir().mkpath(folder))
             return {};
         QString extension = QLatin1String(Extensions[static_cast<std::size_t>(i) % Extensions.size()]);
@@ -126,8 +127,8 @@ int distinctExtensions(const QStringList& paths) {
 class PaintWatch : public QObject {
 public:
     explicit PaintWatch(FileListViews& views) {
-        for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(views.reportView()),
-                                        static_cast<QAbstractItemView*>(views.namesView())})
+        for (QAbstractItemView* view :
+             {static_cast<QAbstractItemView*>(views.reportView()), static_cast<QAbstractItemView*>(views.namesView())})
             view->viewport()->installEventFilter(this);
     }
 
@@ -281,7 +282,8 @@ int runBench(int argc, char** argv) {
     // The stored style of a first start (report) first, then the others.
     for (int style : {3, 2, 1, 0}) {
         const StyleFigures figures = startWindow(QCoreApplication::applicationFilePath(), style, runs, files);
-        const QString label = QStringLiteral("  %1").arg(QLatin1String(StyleNames[static_cast<std::size_t>(style)]), -12);
+        const QString label =
+            QStringLiteral("  %1").arg(QLatin1String(StyleNames[static_cast<std::size_t>(style)]), -12);
         if (!figures.error.isEmpty()) {
             say(label + QStringLiteral(": ") + figures.error);
             allShown = lookupsOnce = false;
@@ -293,7 +295,10 @@ int runBench(int argc, char** argv) {
             const QList<double>& times = figures.sortMs[key];
             const double worst = times.isEmpty() ? 1e9 : *std::max_element(times.begin(), times.end());
             worstSort = std::max(worstSort, worst);
-            sorts += QStringLiteral(" %1 %2/%3").arg(QLatin1String(KeyNames[key])).arg(median(times), 0, 'f', 0).arg(worst, 0, 'f', 0);
+            sorts += QStringLiteral(" %1 %2/%3")
+                         .arg(QLatin1String(KeyNames[key]))
+                         .arg(median(times), 0, 'f', 0)
+                         .arg(worst, 0, 'f', 0);
         }
         say(label + QStringLiteral(": %1 items shown %2 ms after start, %3 icon lookups")
                         .arg(figures.items)
