@@ -22,6 +22,7 @@ void MainWindow::readLanguage() {
     const int position = m_reg.PopGroupPosition(LanguageValue, 2, EnglishPosition);
     m_languageCode = position == GermanPosition ? LanguageGerman : LanguageEnglish;
     m_files->setLanguageCode(m_languageCode);
+    DialogMessageService::setButtonLanguage(m_languageCode);
     setLanguageTicks();
 }
 
@@ -49,6 +50,7 @@ void MainWindow::switchLanguage(int languageCode) {
     }
     m_languageCode = languageCode;
     m_files->setLanguageCode(languageCode);
+    DialogMessageService::setButtonLanguage(languageCode);
     setLanguageTicks();
     m_reg.PushBool(LanguageValue, {languageCode == LanguageEnglish, languageCode == LanguageGerman});
     applyCaptions();
