@@ -1,11 +1,13 @@
 #include "app/FileListViews.h"
 
+#include "app/FileListItem.h"
 #include "app/LocalFiles.h"
 #include "app/NameSizeDelegate.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QListView>
+#include <QStyle>
 #include <QTreeView>
 #include <algorithm>
 
@@ -67,6 +69,10 @@ void FileListViews::setModel(QAbstractItemModel* model) {
     delete own;
     for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column)
         m_report->setColumnWidth(column, ColumnWidths[column]);
+    // Dates are never cut short, whatever the desktop's font.
+    const int textMargins = 2 * (m_report->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_report) + 1);
+    const int dateWidth = m_report->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00 00:00")) + textMargins;
+    m_report->setColumnWidth(ColumnDate, std::max(ColumnWidths[ColumnDate], dateWidth));
 }
 
 QAbstractItemModel* FileListViews::model() const {
@@ -110,6 +116,8 @@ void FileListViews::setStyle(Style style) {
     m_names->setMovement(QListView::Static);
     m_names->setWrapping(true);
     m_names->setWordWrap(style == LargeIcons);
+    // A static movement also turns off the view's drops; files from outside are still welcome.
+    m_names->viewport()->setAcceptDrops(m_dropsAccepted);
     setCurrentWidget(currentView());
 }
 
@@ -126,6 +134,7 @@ QList<int> FileListViews::selectedRows() const {
 }
 
 void FileListViews::setDropsAccepted(bool accepted) {
+    m_dropsAccepted = accepted;
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(m_report), static_cast<QAbstractItemView*>(m_names)})
         view->viewport()->setAcceptDrops(accepted);

@@ -54,4 +54,5 @@ private:
     QListView* m_names;
     NameSizeDelegate* m_nameSizes;
     Style m_style = Report;
+    bool m_dropsAccepted = true;
 };
