@@ -4,7 +4,7 @@ ARGS ?=
 
 # Every Debian package the project needs to build, test, look at and benchmark it.
 PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
-	qt6-base-dev qt6-base-dev-tools libgl-dev \
+	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
 	fonts-dejavu-core time coreutils python3 midicsv

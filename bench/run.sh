@@ -202,6 +202,18 @@ benchLocation tmpfs /dev/shm
 benchLocation disk "$build"
 benchBigMemory
 
+# The file list: 10,000 files given on the window's command line, shown and sorted in every view
+# style, icons looked up once per extension (bench/list_bench.cpp).
+benchFileList() {
+    local listBench="$build/bench/list_bench"
+    if [ ! -x "$listBench" ]; then
+        echo "== file list: SKIPPED, no $listBench; build first"
+        return
+    fi
+    TMPDIR=$settingsHome QT_QPA_PLATFORM=offscreen "$listBench" --runs "$runs"
+}
+benchFileList
+
 # The window: a split started from the main window (offscreen, every dialog and box answered by a
 # script, a private HOME with a fresh install's settings) copies on its worker while a 10 ms timer
 # on the UI thread must keep ticking, and is timed against `parcelon split` of the same file, the

@@ -1,10 +1,13 @@
 #include "app/FileListViews.h"
 
+#include "app/FileListItem.h"
 #include "app/LocalFiles.h"
+#include "app/NameSizeDelegate.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QListView>
+#include <QStyle>
 #include <QTreeView>
 #include <algorithm>
 
@@ -25,7 +28,8 @@ void prepare(QAbstractItemView* view) {
 FileListViews::FileListViews(QWidget* parent)
     : QStackedWidget(parent)
     , m_report(new QTreeView(this))
-    , m_names(new QListView(this)) {
+    , m_names(new QListView(this))
+    , m_nameSizes(new NameSizeDelegate(m_names)) {
     setObjectName(QStringLiteral("ListView1"));
     m_report->setObjectName(QStringLiteral("ListView1Report"));
     m_names->setObjectName(QStringLiteral("ListView1Names"));
@@ -47,6 +51,7 @@ FileListViews::FileListViews(QWidget* parent)
     m_report->header()->setSectionsClickable(true);
     m_report->header()->setStretchLastSection(false);
     connect(m_report->header(), &QHeaderView::sectionClicked, this, &FileListViews::columnClicked);
+    m_names->setItemDelegate(m_nameSizes);
     m_names->setMovement(QListView::Static);
     m_names->setResizeMode(QListView::Adjust);
     m_names->setWrapping(true);
@@ -64,6 +69,10 @@ void FileListViews::setModel(QAbstractItemModel* model) {
     delete own;
     for (int column = 0; column < static_cast<int>(std::size(ColumnWidths)); ++column)
         m_report->setColumnWidth(column, ColumnWidths[column]);
+    // Dates are never cut short, whatever the desktop's font.
+    const int textMargins = 2 * (m_report->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_report) + 1);
+    const int dateWidth = m_report->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00 00:00")) + textMargins;
+    m_report->setColumnWidth(ColumnDate, std::max(ColumnWidths[ColumnDate], dateWidth));
 }
 
 QAbstractItemModel* FileListViews::model() const {
@@ -80,6 +89,7 @@ QAbstractItemView* FileListViews::currentView() const {
 
 void FileListViews::setStyle(Style style) {
     m_style = style;
+    m_nameSizes->forgetSizes();
     switch (style) {
     case Report:
         break;
@@ -106,6 +116,8 @@ void FileListViews::setStyle(Style style) {
     m_names->setMovement(QListView::Static);
     m_names->setWrapping(true);
     m_names->setWordWrap(style == LargeIcons);
+    // A static movement also turns off the view's drops; files from outside are still welcome.
+    m_names->viewport()->setAcceptDrops(m_dropsAccepted);
     setCurrentWidget(currentView());
 }
 
@@ -122,6 +134,7 @@ QList<int> FileListViews::selectedRows() const {
 }
 
 void FileListViews::setDropsAccepted(bool accepted) {
+    m_dropsAccepted = accepted;
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(m_report), static_cast<QAbstractItemView*>(m_names)})
         view->viewport()->setAcceptDrops(accepted);

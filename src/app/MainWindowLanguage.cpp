@@ -3,6 +3,7 @@
 
 #include "app/FileListModel.h"
 #include "app/MainCaptions.h"
+#include "app/QtDialogLanguage.h"
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
 
@@ -22,6 +23,7 @@ void MainWindow::readLanguage() {
     const int position = m_reg.PopGroupPosition(LanguageValue, 2, EnglishPosition);
     m_languageCode = position == GermanPosition ? LanguageGerman : LanguageEnglish;
     m_files->setLanguageCode(m_languageCode);
+    applyQtDialogLanguage(m_languageCode);
     setLanguageTicks();
 }
 
@@ -49,6 +51,7 @@ void MainWindow::switchLanguage(int languageCode) {
     }
     m_languageCode = languageCode;
     m_files->setLanguageCode(languageCode);
+    applyQtDialogLanguage(languageCode);
     setLanguageTicks();
     m_reg.PushBool(LanguageValue, {languageCode == LanguageEnglish, languageCode == LanguageGerman});
     applyCaptions();

@@ -141,8 +141,9 @@ private:
         } else if (name == "--order" && join) {
             if (const auto text = value(name, attached))
                 order(*text);
-        } else if (name == "--delete-parts") {
-            m_result.join.deleteParts = flag(join);
+        } else if (name == "--delete-parts" || name == "--keep-parts") {
+            exclusive(m_result.join.deleteParts, name == "--delete-parts", flag(join), "--delete-parts",
+                      "--keep-parts");
         } else if (IsKnown(name)) {
             notFor(name);
         } else {

@@ -37,7 +37,7 @@ struct JoinArguments {
     std::vector<std::string> parts;
     std::optional<std::string> outputName;
     JoinOrderMode order = JoinOrderMode::Auto;
-    bool deleteParts = false; // false means the stored setting
+    std::optional<bool> deleteParts; // none: the stored setting
 };
 
 struct CliArguments {

@@ -5,7 +5,7 @@ std::string HelpText() {
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
                  [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self] [-y] [-q]
   parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
-  parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts] [-y] [-q]
+  parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts | --keep-parts] [-y] [-q]
   parcelon --help | --version
 
 split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part but the last holds
@@ -41,7 +41,8 @@ join    Puts PARTs back together into one file in DIR.
                         one; otherwise keep the order given and say so
   --order listed        join in the order given
   --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
-                        when one is missing. Default: the window's setting
+                        when one is missing
+  --keep-parts          keep the parts. Without either option, the window's setting decides
 
 Common options:
   -d, --directory DIR   folder the parts or the joined file are written to; default: the

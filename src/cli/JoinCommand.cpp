@@ -54,7 +54,7 @@ int RunJoin(const CliContext& context) {
         return StopSignalled() ? ExitInterrupted : ExitRefused;
     }
     request.outputPath = *outputPath;
-    request.deleteParts = arguments.deleteParts || LoadSettings(context.settingsStore).deleteSplitFiles;
+    request.deleteParts = arguments.deleteParts.value_or(LoadSettings(context.settingsStore).deleteSplitFiles);
 
     const JoinResult result = host.runShowingProgress(order.totalSize, context.showProgress,
                                                       [&request](CliHost& h) { return joinFiles(request, h); });

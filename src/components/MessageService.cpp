@@ -1,11 +1,26 @@
 #include "components/MessageService.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
 MessageService* g_current = nullptr;
+bool g_germanButtons = false;
+
+QString buttonText(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return g_germanButtons ? QStringLiteral("&Ja") : QStringLiteral("&Yes");
+    case QMessageBox::No:
+        return g_germanButtons ? QStringLiteral("&Nein") : QStringLiteral("&No");
+    case QMessageBox::Cancel:
+        return g_germanButtons ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel");
+    default:
+        return QStringLiteral("OK");
+    }
+}
 
 QMessageBox::Icon iconFor(int flags) {
     switch (flags & 0xF0) {
@@ -41,12 +56,18 @@ MessageService& MessageService::current() {
     return g_current ? *g_current : dialogs;
 }
 
+void DialogMessageService::setButtonLanguage(int languageCode) {
+    g_germanButtons = languageCode == 1;
+}
+
 void MessageService::setCurrent(MessageService* service) {
     g_current = service;
 }
 
 MessageAnswer DialogMessageService::showMessage(const QString& text, const QString& caption, int flags) {
     QMessageBox box(iconFor(flags), caption, text, buttonsFor(flags), QApplication::activeWindow());
+    for (QAbstractButton* button : box.buttons())
+        button->setText(buttonText(box.standardButton(button)));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -61,10 +82,13 @@ MessageAnswer DialogMessageService::showMessage(const QString& text, const QStri
 
 std::optional<QString> DialogMessageService::inputText(const QString& caption, const QString& prompt,
                                                        const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(caption);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    box.setOkButtonText(buttonText(QMessageBox::Ok));
+    box.setCancelButtonText(buttonText(QMessageBox::Cancel));
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return box.textValue();
 }

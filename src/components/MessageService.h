@@ -29,9 +29,12 @@ public:
     static void setCurrent(MessageService* service);
 };
 
-// The real boxes: QMessageBox and QInputDialog on the active window.
+// The real boxes: QMessageBox and QInputDialog on the active window, their buttons in the
+// program's language (1 German, 0 English) rather than the system's.
 class DialogMessageService : public MessageService {
 public:
+    static void setButtonLanguage(int languageCode);
+
     MessageAnswer showMessage(const QString& text, const QString& caption, int flags) override;
     std::optional<QString> inputText(const QString& caption, const QString& prompt,
                                      const QString& defaultText) override;

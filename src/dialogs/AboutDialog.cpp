@@ -159,8 +159,10 @@ QString AboutDialog::TextById(int id, int languageCode) {
 }
 
 void AboutDialog::setVisible(bool visible) {
-    if (visible && !isVisible())
+    if (visible && !isVisible()) {
         prepareShowing();
+        centreOnScreen(this);
+    }
     QDialog::setVisible(visible);
 }
 

@@ -1,13 +1,26 @@
 #include "dialogs/DialogWidgets.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolButton>
 
 namespace {
 constexpr int StripHeight = 28;
+}
+
+void centreOnScreen(QWidget* window) {
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
 }
 
 void useDialogBorder(QWidget* dialog) {

@@ -13,6 +13,9 @@ class QToolButton;
 // A title bar with the close button only, like every dialog of the program.
 void useDialogBorder(QWidget* dialog);
 
+// Puts a window that is about to be shown in the middle of its screen.
+void centreOnScreen(QWidget* window);
+
 // A flat button with a picture and its caption beside it.
 QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QIcon& icon);
 

@@ -39,6 +39,7 @@ void ProceedCancelDialog::setVisible(bool visible) {
         m_cancelled = false;
         m_strip->showPicture();
         prepareShowing();
+        centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

@@ -52,6 +52,8 @@ TEST(ParseArguments, RejectsWhatCannotBeMeant) {
         "split a -n 0",
         "split a --batch --no-batch",
         "split a --batch-keep-parts --batch-delete-parts",
+        "join a.001 a.002 --delete-parts --keep-parts",
+        "split a --keep-parts",
         "split a --at 0=x",
         "split a -d",
         "split a --frobnicate",
@@ -113,7 +115,9 @@ TEST(ParseArguments, ReadsEveryOption) {
     EXPECT_EQ(join.parts, (std::vector<std::string>{"b.002", "a.001", "-odd.003"}));
     EXPECT_EQ(join.order, JoinOrderMode::Listed);
     EXPECT_EQ(join.outputName, "whole.bin");
-    EXPECT_TRUE(join.deleteParts);
+    EXPECT_EQ(join.deleteParts, true);
+    EXPECT_EQ(ParseArguments(Words("join a.001 a.002 --keep-parts")).arguments->join.deleteParts, false);
+    EXPECT_EQ(ParseArguments(Words("join a.001 a.002")).arguments->join.deleteParts, std::nullopt);
     EXPECT_EQ(parsed.arguments->directory, "-x");
 
     for (const char* line : {"--help", "-h", "split --help", "join a b -h"})

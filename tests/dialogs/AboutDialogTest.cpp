@@ -4,6 +4,7 @@
 #include "components/TBHTML.h"
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/AboutDialogTexts.h"
+#include "support/OpenedUrls.h"
 #include "support/ScriptedMessages.h"
 
 #include <QApplication>
@@ -14,25 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Stands in for the desktop's browser and mail program while installed.
-class OpenedUrls : public QObject {
-    Q_OBJECT
-public:
-    OpenedUrls() {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~OpenedUrls() override {
-        for (const char* scheme : {"https", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-
-    QStringList urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url.toString(QUrl::FullyEncoded)); }
-};
-
 void click(QWidget* widget) {
     const QPointF inside(2, 2);
     QMouseEvent press(QEvent::MouseButtonPress, inside, widget->mapToGlobal(inside), Qt::LeftButton, Qt::LeftButton,
@@ -104,5 +86,3 @@ TEST(AboutDialog, TheOpenerWorksWithoutTheDialogEverShown) {
     EXPECT_TRUE(noBoxes.shown().empty());
     EXPECT_FALSE(dialog.isVisible());
 }
-
-#include "AboutDialogTest.moc"

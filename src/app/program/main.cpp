@@ -4,6 +4,7 @@
 #include "components/MessageService.h"
 #include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
+#include "dialogs/DialogWidgets.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
                 MessageService::current().showMessage(StoreFailureText(valueName, storePath, shown->languageCode()),
                                                       shown->messageTitle(), MbExclamationOk);
         });
+        centreOnScreen(&window);
         window.show();
         const int result = app.exec();
         TBReg::setWriteFailureHandler(nullptr);

@@ -1,0 +1,334 @@
+#include "WindowOperationFixture.h"
+
+#include "components/core/OperationTexts.h"
+#include "dialogs/model/SplitSettings.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QByteArray First("AAAA");
+const QByteArray Second("BBBBBB");
+const QByteArray Third("CCCCCCCCC");
+
+QStringList itemsOf(QDialog& dialog) {
+    QStringList texts;
+    const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+} // namespace
+
+class JoinFlow : public WindowOperationFixture {
+protected:
+    void setJoinSettings(JoinOrderPolicy policy, bool deleteParts = false) {
+        SplitSettings settings = LoadSettings(store());
+        settings.joinOrder = policy;
+        settings.deleteSplitFiles = deleteParts;
+        SaveSettings(store(), settings);
+    }
+
+    // movie.avi.001 to .003, listed in the given order of their numbers.
+    void listParts(std::initializer_list<int> numbers) {
+        const QByteArray contents[] = {First, Second, Third};
+        QStringList paths;
+        for (const int number : numbers)
+            paths.append(sourceFile(QStringLiteral("movie.avi.00%1").arg(number), contents[number - 1]));
+        list(paths);
+    }
+
+    QString part(int number) const {
+        return QDir(m_folder.path()).filePath(QStringLiteral("movie.avi.00%1").arg(number));
+    }
+
+    // Proceeds in the join order dialog after checking what it shows.
+    void expectOrderDialog(const QStringList& items, const QString& proposedName) {
+        m_dialogs.then(QStringLiteral("Form3"), [=](QDialog& dialog) {
+            EXPECT_EQ(itemsOf(dialog), items);
+            EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), proposedName);
+            clickButton(dialog, "SpeedButton3");
+        });
+    }
+
+    QStringList outputFolderNames() const { return QDir(m_destination).entryList(QDir::Files | QDir::System); }
+};
+
+TEST_F(JoinFlow, PartsListedOutOfOrderAreJoinedByNumberWithoutAQuestion) {
+    listParts({3, 1, 2});
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    EXPECT_EQ(m_dialogs.shown(), QStringList{"Form6"});
+    EXPECT_TRUE(m_messages.shown().empty());
+    EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Second + Third);
+    EXPECT_EQ(m_state.JoinList, (QStringList{part(1), part(2), part(3)}));
+    EXPECT_EQ(contentOf(part(2)), Second); // no part is touched without the delete option
+    EXPECT_EQ(m_state.ByteCounter.load(), First.size() + Second.size() + Third.size() + 3);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, AlwaysAskShowsThePartsInNumberOrderAndProposesTheOriginalName) {
+    setJoinSettings(JoinOrderPolicy::AlwaysAsk);
+    listParts({2, 3, 1});
+    expectDestinationDialog();
+    expectOrderDialog({part(1), part(2), part(3)}, "movie.avi");
+    trigger("Zusammenfhren1");
+
+    EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Second + Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, AForeignFileMakesTheOrderUnclear) {
+    const QByteArray readme("readme");
+    const QString readmePath = sourceFile("readme.txt", readme);
+    const QStringList listed{sourceFile("movie.avi.002", Second), readmePath, sourceFile("movie.avi.001", First),
+                             sourceFile("movie.avi.003", Third)};
+    list(listed);
+    const struct {
+        JoinOrderPolicy policy;
+        bool dialog;
+        QByteArray joined;
+    } cases[] = {
+        // The dialog shows every file in list order; proceeding joins them so.
+        {JoinOrderPolicy::AskWhenUnclear, true, Second + readme + First + Third},
+        // Never asking joins the recognised parts only, by number.
+        {JoinOrderPolicy::NeverAsk, false, First + Second + Third},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.policy));
+        QFile::remove(destinationFile("movie.avi"));
+        setJoinSettings(c.policy);
+        expectDestinationDialog();
+        if (c.dialog)
+            expectOrderDialog(listed, "movie.avi");
+        press("ToolButton2");
+
+        EXPECT_EQ(contentOf(destinationFile("movie.avi")), c.joined);
+        EXPECT_TRUE(m_messages.shown().empty());
+        expectIdle();
+    }
+}
+
+TEST_F(JoinFlow, CancellingADialogEndsTheJoinWithoutAMessage) {
+    listParts({1, 2});
+    const struct {
+        const char* name;
+        bool orderDialog;
+    } cases[] = {{"destination", false}, {"order", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setJoinSettings(c.orderDialog ? JoinOrderPolicy::AlwaysAsk : JoinOrderPolicy::AskWhenUnclear);
+        if (c.orderDialog) {
+            expectDestinationDialog();
+            m_dialogs.then("Form3", [](QDialog& dialog) { clickButton(dialog, "SpeedButton4"); });
+        } else {
+            m_dialogs.then("Form6", [](QDialog& dialog) { clickButton(dialog, "BitBtn2"); });
+        }
+        press("ToolButton2");
+
+        EXPECT_TRUE(outputFolderNames().isEmpty());
+        EXPECT_TRUE(m_messages.shown().empty());
+        EXPECT_FALSE(m_state.StopRequested.load());
+        expectIdle();
+    }
+}
+
+TEST_F(JoinFlow, AnExistingOutputIsRenamedOverwrittenOrKeptAsTheUserAnswers) {
+    listParts({1, 2, 3});
+    const QByteArray joined = First + Second + Third;
+    const QByteArray old("old");
+    struct Step {
+        MessageAnswer answer;
+        std::optional<QString> newName; // the name box's answer after Yes
+    };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        QString output; // the joined file; empty when nothing is joined
+    } cases[] = {
+        {"overwrite", {{MessageAnswer::No, {}}}, "movie.avi"},
+        {"cancel", {{MessageAnswer::Cancel, {}}}, ""},
+        {"rename to a free name", {{MessageAnswer::Yes, "other.bin"}}, "other.bin"},
+        // A new name that exists too is asked about again, each time with all three answers.
+        {"rename twice", {{MessageAnswer::Yes, "taken.bin"}, {MessageAnswer::Yes, "free.bin"}}, "free.bin"},
+        {"rename, then overwrite", {{MessageAnswer::Yes, "taken.bin"}, {MessageAnswer::No, {}}}, "taken.bin"},
+        {"rename, then cancel", {{MessageAnswer::Yes, "taken.bin"}, {MessageAnswer::Cancel, {}}}, ""},
+        // A cancelled name box stops the join; nothing is overwritten.
+        {"name box cancelled", {{MessageAnswer::Yes, std::nullopt}}, ""},
+        {"empty name", {{MessageAnswer::Yes, ""}}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(m_destination).removeRecursively();
+        QDir().mkpath(m_destination);
+        writeFile(m_destination, "movie.avi", old);
+        writeFile(m_destination, "taken.bin", old);
+        const std::size_t before = m_messages.shown().size();
+        QStringList expectedQuestions;
+        QString asked = "movie.avi";
+        for (const Step& step : c.steps) {
+            expectedQuestions.append(text(4) + destinationFile(asked) + text(21));
+            m_messages.answer(step.answer);
+            if (step.answer == MessageAnswer::Yes) {
+                expectedQuestions.append(text(23) + '|' + asked);
+                m_messages.answerInput(step.newName);
+                asked = step.newName.value_or(QString());
+            }
+        }
+        if (c.output.isEmpty()) {
+            expectedQuestions.append(text(27));
+            m_messages.answer(MessageAnswer::Ok);
+        }
+        expectDestinationDialog();
+        press("ToolButton2");
+
+        QStringList shown;
+        for (std::size_t index = before; index < m_messages.shown().size(); ++index) {
+            const ScriptedMessages::Shown& box = m_messages.shown()[index];
+            shown.append(box.text);
+            if (box.isInput)
+                EXPECT_EQ(box.caption, text(22));
+            else
+                EXPECT_EQ(box.flags, box.text == text(27) ? MbStopOk : MbExclamationYesNoCancel);
+        }
+        EXPECT_EQ(shown, expectedQuestions);
+        EXPECT_TRUE(m_messages.allAnswersUsed());
+        for (const char* name : {"movie.avi", "taken.bin", "other.bin", "free.bin"}) {
+            const QString path = destinationFile(name);
+            if (name == c.output) {
+                EXPECT_EQ(contentOf(path), joined) << name;
+            } else if (QFile::exists(path)) {
+                EXPECT_EQ(contentOf(path), old) << name;
+            }
+        }
+        EXPECT_EQ(outputFolderNames().size(), 2 + (c.output == "other.bin" || c.output == "free.bin"));
+        expectIdle();
+    }
+}
+
+TEST_F(JoinFlow, AMissingPartIsReportedAndSkippedWhileTheJoinGoesOn) {
+    for (const bool german : {false, true}) {
+        SCOPED_TRACE(german);
+        window().fileList()->clearList();
+        german ? window().switchToGerman() : window().switchToEnglish();
+        QFile::remove(destinationFile("movie.avi"));
+        listParts({1, 2, 3});
+        QFile::remove(part(2));
+        const std::size_t before = m_messages.shown().size();
+        QString panelWhileShown;
+        m_messages.whileShown([&](const ScriptedMessages::Shown&) { panelWhileShown = panelText(); });
+        m_messages.answer(MessageAnswer::Ok);
+        expectDestinationDialog();
+        press("ToolButton2");
+
+        ASSERT_EQ(m_messages.shown().size(), before + 1);
+        const ScriptedMessages::Shown& box = m_messages.shown().back();
+        EXPECT_EQ(box.text, text(24) + part(2) + text(25));
+        EXPECT_EQ(box.caption, german ? "Fehler" : "Error");
+        EXPECT_EQ(box.flags, MbStopOk);
+        EXPECT_EQ(panelWhileShown, "movie.avi.002");
+        EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Third);
+        expectIdle();
+        m_messages.whileShown({});
+    }
+}
+
+TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirstPart) {
+    setJoinSettings(JoinOrderPolicy::AskWhenUnclear, true);
+    // The second part is a pipe, so the join waits inside it for as long as the test wants.
+    const QString secondPath = part(2);
+    ASSERT_EQ(::mkfifo(secondPath.toLocal8Bit().constData(), 0600), 0);
+    const int pipe = ::open(secondPath.toLocal8Bit().constData(), O_RDWR);
+    ASSERT_GE(pipe, 0);
+    const QByteArray begun("bbb");
+    ASSERT_EQ(::write(pipe, begun.constData(), begun.size()), begun.size());
+    list({sourceFile("movie.avi.001", First), secondPath, sourceFile("movie.avi.003", Third)});
+
+    expectDestinationDialog();
+    window().toolButton("ToolButton2")->click();
+    ASSERT_TRUE(m_state.Busy.load());
+    // The first part, its end, and what the pipe held so far.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_state.ByteCounter.load() == First.size() + 1 + begun.size(); }));
+    m_messages.answer(MessageAnswer::Ok);
+    window().toolButton("ToolButton6")->click();
+    // One more byte lets a join that was waiting in the pipe see the stop.
+    ASSERT_EQ(::write(pipe, "b", 1), 1);
+    window().operationRunner().waitForFinished();
+    ::close(pipe);
+
+    expectStoppedLast();
+    const QByteArray output = contentOf(destinationFile("movie.avi"));
+    EXPECT_TRUE(output == First + begun || output == First + begun + "b") << output.toStdString();
+    EXPECT_FALSE(QFile::exists(part(1)));
+    EXPECT_TRUE(QFileInfo::exists(secondPath));
+    EXPECT_EQ(contentOf(part(3)), Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, NothingRecognisedUnderNeverAskSaysSoAndWritesNothing) {
+    setJoinSettings(JoinOrderPolicy::NeverAsk);
+    list({sourceFile("a.txt", First), sourceFile("b.txt", Second)});
+    m_messages.answer(MessageAnswer::Ok);
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    ASSERT_EQ(m_messages.shown().size(), 1u);
+    EXPECT_EQ(m_messages.shown().front().text,
+              OperationTextById(OperationText::NothingRecognised, window().languageCode()));
+    EXPECT_EQ(m_messages.shown().front().flags, MbExclamationOk);
+    EXPECT_TRUE(outputFolderNames().isEmpty());
+    expectIdle();
+}
+
+TEST_F(JoinFlow, AnOutputThatIsOneOfThePartsIsRefused) {
+    // The destination is the parts' own folder and the new name is that of a part.
+    m_destination = m_folder.path() + u'/';
+    store().Push("LastDestDir", m_destination);
+    setJoinSettings(JoinOrderPolicy::AlwaysAsk);
+    listParts({1, 2, 3});
+    expectDestinationDialog();
+    m_dialogs.then("Form3", [](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+        dialog.findChild<QLineEdit*>("Edit1")->setText("movie.avi.002");
+        clickButton(dialog, "SpeedButton3");
+    });
+    m_messages.answer(MessageAnswer::No); // overwrite
+    m_messages.answer(MessageAnswer::Ok);
+    press("ToolButton2");
+
+    ASSERT_EQ(m_messages.shown().size(), 2u);
+    EXPECT_EQ(m_messages.shown()[1].text,
+              OperationTextById(OperationText::OutputIsInput, window().languageCode()).arg(part(2), part(2)));
+    EXPECT_EQ(m_messages.shown()[1].flags, MbExclamationOk);
+    EXPECT_EQ(contentOf(part(1)), First);
+    EXPECT_EQ(contentOf(part(2)), Second);
+    EXPECT_EQ(contentOf(part(3)), Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, AFailedWriteIsReportedAndEndsThroughStop) {
+    listParts({1, 2});
+    const QString output = destinationFile("movie.avi");
+    ASSERT_TRUE(QFile::link("/dev/full", output));
+    m_messages.answer(MessageAnswer::No); // overwrite
+    m_messages.answer(MessageAnswer::Ok);
+    m_messages.answer(MessageAnswer::Ok);
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    ASSERT_EQ(m_messages.shown().size(), 3u);
+    EXPECT_EQ(m_messages.shown()[1].text, text(32) + "\n\n" + output + ": " + QString::fromLocal8Bit(strerror(ENOSPC)));
+    EXPECT_EQ(m_messages.shown()[1].flags, MbExclamationOk);
+    expectStoppedLast();
+    EXPECT_EQ(contentOf(part(1)), First);
+    expectIdle();
+}

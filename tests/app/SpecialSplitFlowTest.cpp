@@ -1,0 +1,163 @@
+#include "WindowOperationFixture.h"
+
+#include "components/core/OperationTexts.h"
+
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace {
+
+struct Entry {
+    const char* position;
+    const char* name;
+};
+
+// 300 bytes, no two neighbours alike, so a part cut one byte off shows.
+QByteArray sourceBytes() {
+    QByteArray bytes;
+    for (int index = 0; index < 300; ++index)
+        bytes.append(static_cast<char>(index % 251));
+    return bytes;
+}
+
+} // namespace
+
+class SpecialSplitFlow : public WindowOperationFixture {
+protected:
+    void SetUp() override {
+        WindowOperationFixture::SetUp();
+        m_source = sourceFile("source.bin", sourceBytes());
+        list({m_source});
+    }
+
+    // Fills the special split dialog with `entries` alone, counting from the start or from the
+    // end of the previous part, and proceeds.
+    void expectSpecialSplitDialog(const std::vector<Entry>& entries, bool fromStart) {
+        m_dialogs.then("Form5", [=](QDialog& dialog) {
+            EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), "300");
+            auto* list = dialog.findChild<QTreeWidget*>("ListView1");
+            while (list->topLevelItemCount() > 0) {
+                list->setCurrentItem(list->topLevelItem(0));
+                clickButton(dialog, "SpeedButton2");
+            }
+            for (const Entry& entry : entries) {
+                dialog.findChild<QLineEdit*>("Edit2")->setText(entry.position);
+                dialog.findChild<QLineEdit*>("Edit3")->setText(entry.name);
+                clickButton(dialog, "SpeedButton1");
+            }
+            dialog.findChild<QRadioButton*>(fromStart ? "RadioButton1" : "RadioButton2")->setChecked(true);
+            clickButton(dialog, "SpeedButton5");
+        });
+    }
+
+    QString m_source;
+};
+
+TEST_F(SpecialSplitFlow, PartsBeginExactlyAtTheListedPositions) {
+    const QByteArray bytes = sourceBytes();
+    const struct {
+        bool fromStart;
+        std::vector<Entry> entries;
+        int firstByte;
+        std::vector<int> sizes;
+    } cases[] = {
+        {true, {{"0", "a.bin"}, {"100", "b.bin"}, {"200", "c.bin"}}, 0, {100, 100, 100}},
+        {false, {{"0", "a.bin"}, {"100", "b.bin"}, {"50", "c.bin"}}, 0, {100, 50, 150}},
+        // The bytes before the first position are in no part.
+        {true, {{"10", "a.bin"}, {"100", "b.bin"}}, 10, {90, 200}},
+        // Counted from the previous part, each position is the length of the part before.
+        {false, {{"10", "a.bin"}, {"100", "b.bin"}, {"50", "c.bin"}}, 10, {100, 50, 140}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.firstByte << (c.fromStart ? " from start" : " from previous"));
+        QDir(m_destination).removeRecursively();
+        QDir().mkpath(m_destination);
+        expectSpecialSplitDialog(c.entries, c.fromStart);
+        expectDestinationDialog();
+        trigger("Spezial1");
+
+        qsizetype begin = c.firstByte;
+        for (std::size_t index = 0; index < c.entries.size(); ++index) {
+            const QString name = c.entries[index].name;
+            EXPECT_EQ(contentOf(destinationFile(name)), bytes.mid(begin, c.sizes[index])) << name.toStdString();
+            begin += c.sizes[index];
+        }
+        EXPECT_EQ(QDir(m_destination).entryList(QDir::Files).size(), static_cast<qsizetype>(c.entries.size()));
+        EXPECT_TRUE(m_messages.shown().empty());
+        expectIdle();
+    }
+}
+
+TEST_F(SpecialSplitFlow, AnEntryNamingTheSourceIsRefusedBeforeAnythingIsWritten) {
+    m_destination = m_folder.path() + u'/';
+    store().Push("LastDestDir", m_destination);
+    expectSpecialSplitDialog({{"0", "first.bin"}, {"100", "source.bin"}}, true);
+    expectDestinationDialog();
+    m_messages.answer(MessageAnswer::Ok);
+    trigger("Spezial1");
+
+    ASSERT_EQ(m_messages.shown().size(), 1u);
+    EXPECT_EQ(m_messages.shown()[0].text,
+              OperationTextById(OperationText::OutputIsInput, window().languageCode()).arg(m_source, m_source));
+    EXPECT_EQ(m_messages.shown()[0].flags, MbExclamationOk);
+    EXPECT_EQ(contentOf(m_source), sourceBytes());
+    EXPECT_FALSE(QFile::exists(destinationFile("first.bin")));
+    expectIdle();
+}
+
+TEST_F(SpecialSplitFlow, AnExistingPartIsAskedAboutWithItsFullPath) {
+    const QByteArray bytes = sourceBytes();
+    const QByteArray old("old");
+    for (const bool overwrite : {true, false}) {
+        SCOPED_TRACE(overwrite);
+        QDir(m_destination).removeRecursively();
+        QDir().mkpath(m_destination);
+        writeFile(m_destination, "b.bin", old);
+        const std::size_t before = m_messages.shown().size();
+        QString panelWhileAsked;
+        m_messages.whileShown([&](const ScriptedMessages::Shown&) {
+            if (panelWhileAsked.isEmpty())
+                panelWhileAsked = panelText();
+        });
+        m_messages.answer(overwrite ? MessageAnswer::Yes : MessageAnswer::No);
+        if (!overwrite)
+            m_messages.answer(MessageAnswer::Ok);
+        expectSpecialSplitDialog({{"0", "a.bin"}, {"100", "b.bin"}, {"200", "c.bin"}}, true);
+        expectDestinationDialog();
+        trigger("Spezial1");
+
+        ASSERT_EQ(m_messages.shown().size(), before + (overwrite ? 1 : 2));
+        EXPECT_EQ(m_messages.shown()[before].text, text(4) + destinationFile("b.bin") + text(5));
+        EXPECT_EQ(m_messages.shown()[before].flags, MbExclamationYesNo);
+        // The part being written shows with its whole path.
+        EXPECT_EQ(panelWhileAsked, destinationFile("a.bin"));
+        EXPECT_EQ(contentOf(destinationFile("a.bin")), bytes.mid(0, 100));
+        if (overwrite) {
+            EXPECT_EQ(contentOf(destinationFile("b.bin")), bytes.mid(100, 100));
+            EXPECT_EQ(contentOf(destinationFile("c.bin")), bytes.mid(200));
+        } else {
+            expectStoppedLast();
+            EXPECT_EQ(contentOf(destinationFile("b.bin")), old);
+            EXPECT_FALSE(QFile::exists(destinationFile("c.bin")));
+        }
+        expectIdle();
+        m_messages.whileShown({});
+    }
+}
+
+TEST_F(SpecialSplitFlow, CancellingADialogEndsWithoutAMessage) {
+    for (const bool atDestination : {false, true}) {
+        SCOPED_TRACE(atDestination);
+        if (atDestination) {
+            expectSpecialSplitDialog({{"0", "a.bin"}}, true);
+            m_dialogs.then("Form6", [](QDialog& dialog) { clickButton(dialog, "BitBtn2"); });
+        } else {
+            m_dialogs.then("Form5", [](QDialog& dialog) { clickButton(dialog, "SpeedButton6"); });
+        }
+        trigger("Spezial1");
+
+        EXPECT_TRUE(QDir(m_destination).isEmpty());
+        EXPECT_TRUE(m_messages.shown().empty());
+        expectIdle();
+    }
+}
