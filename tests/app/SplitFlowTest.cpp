@@ -294,6 +294,23 @@ TEST_F(SplitFlow, AWriteErrorIsReportedWithTheSystemsReasonAndEndsThroughStop) {
     expectIdle();
 }
 
+TEST_F(SplitFlow, ASourceGoneSinceItWasListedIsReportedByNameAndNothingIsWritten) {
+    windowWithSource();
+    ASSERT_TRUE(QFile::remove(m_source));
+    m_destinationScript.proceedIn(destination());
+    m_messages.answer(MessageAnswer::Ok);
+    m_messages.answer(MessageAnswer::Ok);
+
+    split();
+
+    ASSERT_EQ(shownTexts(),
+              QStringList({message(32) + "\n\n" + m_source + ": " + QString::fromLocal8Bit(std::strerror(ENOENT)),
+                           message(27)}));
+    EXPECT_TRUE(destinationNames().isEmpty());
+    EXPECT_TRUE(m_state.PartNames.isEmpty());
+    expectIdle();
+}
+
 TEST_F(SplitFlow, ClosingTheWindowEndsTheSplitWithItsFilesClosedAndKept) {
     MainWindow& window = windowWithSource();
     m_destinationScript.proceedIn(destination());
