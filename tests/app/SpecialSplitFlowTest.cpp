@@ -31,10 +31,10 @@ protected:
     }
 
     // Fills the special split dialog with `entries` alone, counting from the start or from the
-    // end of the previous part, and proceeds.
-    void expectSpecialSplitDialog(const std::vector<Entry>& entries, bool fromStart) {
+    // end of the previous part, and proceeds. The dialog must show the size of the file to split.
+    void expectSpecialSplitDialog(const std::vector<Entry>& entries, bool fromStart, const QString& shownSize = "300") {
         m_dialogs.then("Form5", [=](QDialog& dialog) {
-            EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), "300");
+            EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), shownSize);
             auto* list = dialog.findChild<QTreeWidget*>("ListView1");
             while (list->topLevelItemCount() > 0) {
                 list->setCurrentItem(list->topLevelItem(0));
@@ -86,6 +86,23 @@ TEST_F(SpecialSplitFlow, PartsBeginExactlyAtTheListedPositions) {
         EXPECT_TRUE(m_messages.shown().empty());
         expectIdle();
     }
+}
+
+TEST_F(SpecialSplitFlow, OfTwoListedFilesTheSelectedOneIsSplit) {
+    // Selected while it is the only file, the command stays offered as the list grows.
+    select(1);
+    const QByteArray other = sourceBytes() + sourceBytes().left(200);
+    list({sourceFile("other.bin", other)});
+    window().listView()->selectionModel()->select(window().fileList()->index(1, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+    expectSpecialSplitDialog({{"0", "a.bin"}, {"400", "b.bin"}}, true, "500");
+    expectDestinationDialog();
+    trigger("Spezial1");
+
+    EXPECT_EQ(contentOf(destinationFile("a.bin")), other.left(400));
+    EXPECT_EQ(contentOf(destinationFile("b.bin")), other.mid(400));
+    expectIdle();
 }
 
 TEST_F(SpecialSplitFlow, AnEntryNamingTheSourceIsRefusedBeforeAnythingIsWritten) {
