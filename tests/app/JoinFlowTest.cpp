@@ -332,3 +332,39 @@ TEST_F(JoinFlow, AFailedWriteIsReportedAndEndsThroughStop) {
     EXPECT_EQ(contentOf(part(1)), First);
     expectIdle();
 }
+
+TEST_F(JoinFlow, OnlyTheSelectedFilesAreJoined) {
+    listParts({3, 2, 1});
+    list({sourceFile("readme.txt", "readme")});
+    QItemSelectionModel* selection = window().listView()->selectionModel();
+    for (const int row : {0, 2})
+        selection->select(window().fileList()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, ARenameLeftTickedNamesTheNextJoinWithoutTheDialog) {
+    listParts({1, 2});
+    setJoinSettings(JoinOrderPolicy::AlwaysAsk);
+    expectDestinationDialog();
+    m_dialogs.then("Form3", [](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+        dialog.findChild<QLineEdit*>("Edit1")->setText("custom.bin");
+        clickButton(dialog, "SpeedButton3");
+    });
+    press("ToolButton2");
+    ASSERT_EQ(contentOf(destinationFile("custom.bin")), First + Second);
+
+    QFile::remove(destinationFile("custom.bin"));
+    setJoinSettings(JoinOrderPolicy::AskWhenUnclear);
+    expectDestinationDialog();
+    press("ToolButton2");
+
+    EXPECT_EQ(contentOf(destinationFile("custom.bin")), First + Second);
+    EXPECT_FALSE(QFile::exists(destinationFile("movie.avi")));
+    EXPECT_TRUE(m_messages.shown().empty());
+}
