@@ -201,4 +201,16 @@ tmpfsRss=""
 benchLocation tmpfs /dev/shm
 benchLocation disk "$build"
 benchBigMemory
+
+# The file list: 10,000 files given on the window's command line, shown and sorted in every view
+# style, icons looked up once per extension (bench/list_bench.cpp).
+benchFileList() {
+    local listBench="$build/bench/list_bench"
+    if [ ! -x "$listBench" ]; then
+        echo "== file list: SKIPPED, no $listBench; build first"
+        return
+    fi
+    TMPDIR=$settingsHome QT_QPA_PLATFORM=offscreen "$listBench" --runs "$runs"
+}
+benchFileList
 exit 0

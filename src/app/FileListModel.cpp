@@ -73,16 +73,15 @@ void FileListModel::clearList() {
 }
 
 void FileListModel::SortList(int sortKey, bool ascending) {
-    // Keys are made once per item, not once per comparison.
+    // Keys are made and folded once per item, not once per comparison.
     QList<QString> keys;
     keys.reserve(m_items.size());
     for (const FileListItem& item : m_items)
-        keys.append(SortKeyText(item, sortKey, m_languageCode));
+        keys.append(OrderedText(SortKeyText(item, sortKey, m_languageCode)));
     QList<int> order(m_items.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return ascending ? CompareText(keys[a], keys[b]) < 0 : CompareText(keys[b], keys[a]) < 0;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return ascending ? keys[a] < keys[b] : keys[b] < keys[a]; });
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QList<FileListItem> sorted;

@@ -2,6 +2,8 @@
 
 #include "components/core/MainTexts.h"
 
+#include <algorithm>
+
 namespace {
 
 // UTF-16 units put in code point order: units from U+E000 up move below the surrogates.
@@ -37,6 +39,13 @@ int CompareText(const QString& a, const QString& b) {
             return difference;
     }
     return static_cast<int>(a.size() - b.size());
+}
+
+QString OrderedText(const QString& text) {
+    QString ordered(text.size(), Qt::Uninitialized);
+    std::transform(text.cbegin(), text.cend(), ordered.begin(),
+                   [](QChar unit) { return QChar(static_cast<char16_t>(orderedUnit(unit.unicode()))); });
+    return ordered;
 }
 
 QString SortKeyText(const FileListItem& item, int sortKey, int languageCode) {

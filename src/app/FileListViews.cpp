@@ -1,6 +1,7 @@
 #include "app/FileListViews.h"
 
 #include "app/LocalFiles.h"
+#include "app/NameSizeDelegate.h"
 
 #include <QDropEvent>
 #include <QHeaderView>
@@ -25,7 +26,8 @@ void prepare(QAbstractItemView* view) {
 FileListViews::FileListViews(QWidget* parent)
     : QStackedWidget(parent)
     , m_report(new QTreeView(this))
-    , m_names(new QListView(this)) {
+    , m_names(new QListView(this))
+    , m_nameSizes(new NameSizeDelegate(m_names)) {
     setObjectName(QStringLiteral("ListView1"));
     m_report->setObjectName(QStringLiteral("ListView1Report"));
     m_names->setObjectName(QStringLiteral("ListView1Names"));
@@ -47,6 +49,7 @@ FileListViews::FileListViews(QWidget* parent)
     m_report->header()->setSectionsClickable(true);
     m_report->header()->setStretchLastSection(false);
     connect(m_report->header(), &QHeaderView::sectionClicked, this, &FileListViews::columnClicked);
+    m_names->setItemDelegate(m_nameSizes);
     m_names->setMovement(QListView::Static);
     m_names->setResizeMode(QListView::Adjust);
     m_names->setWrapping(true);
@@ -80,6 +83,7 @@ QAbstractItemView* FileListViews::currentView() const {
 
 void FileListViews::setStyle(Style style) {
     m_style = style;
+    m_nameSizes->forgetSizes();
     switch (style) {
     case Report:
         break;

@@ -2,6 +2,7 @@
 
 #include <QStackedWidget>
 
+class NameSizeDelegate;
 class QAbstractItemModel;
 class QAbstractItemView;
 class QItemSelectionModel;
@@ -51,5 +52,6 @@ protected:
 private:
     QTreeView* m_report;
     QListView* m_names;
+    NameSizeDelegate* m_nameSizes;
     Style m_style = Report;
 };

@@ -24,7 +24,17 @@ void useACommonThemeWhenNoneIsNamed() {
     }
 }
 
-QIcon desktopIcon(const QString& fileName) {
+// A fixed pair of sizes, so the small and the large view show the same picture at the same index.
+QIcon twoSizes(const QIcon& icon) {
+    QIcon sized;
+    for (int side : {IconCache::SmallSize, IconCache::LargeSize})
+        sized.addPixmap(icon.pixmap(side, side));
+    return sized;
+}
+
+} // namespace
+
+QIcon IconCache::desktopIcon(const QString& fileName) {
     static const bool themeChecked = (useACommonThemeWhenNoneIsNamed(), true);
     Q_UNUSED(themeChecked);
     static const QMimeDatabase mimeTypes;
@@ -36,16 +46,6 @@ QIcon desktopIcon(const QString& fileName) {
         icon = QFileIconProvider().icon(QAbstractFileIconProvider::File);
     return icon;
 }
-
-// A fixed pair of sizes, so the small and the large view show the same picture at the same index.
-QIcon twoSizes(const QIcon& icon) {
-    QIcon sized;
-    for (int side : {IconCache::SmallSize, IconCache::LargeSize})
-        sized.addPixmap(icon.pixmap(side, side));
-    return sized;
-}
-
-} // namespace
 
 IconCache::IconCache(Lookup lookup)
     : m_lookup(lookup ? std::move(lookup) : Lookup(desktopIcon)) {}

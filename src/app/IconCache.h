@@ -16,6 +16,9 @@ public:
     // Without a lookup the desktop's icon for the file type is used.
     explicit IconCache(Lookup lookup = {});
 
+    // The lookup used when none is given: the desktop's icon for the file's type.
+    static QIcon desktopIcon(const QString& fileName);
+
     // Index of the icon for the path's extension (its text from the last "."), -1 for none.
     // Extensions differing only in case share one entry.
     int ExtensionIconIndex(const QString& path);

@@ -97,9 +97,13 @@ void MainWindow::buildWidgets() {
     m_progress = new ProgressDisplay(m_state.ByteCounter, *m_progressSink, {}, this);
     m_progress->setObjectName(QStringLiteral("Timer1"));
 
-    m_questions = std::make_unique<WindowQuestions>(
-        [this] { return m_languageCode; },
-        [this](const QString& text) { m_statusBar->setPanelText(MainStatusBar::FilePanel, text); });
+    m_questions = std::make_unique<WindowQuestions>([this] { return m_languageCode; },
+                                                    [this](const QString& text) {
+                                                        // A file the worker reaches after Stop has cleared Busy would
+                                                        // stay over the idle text.
+                                                        if (m_state.Busy)
+                                                            m_statusBar->setPanelText(MainStatusBar::FilePanel, text);
+                                                    });
     m_runner = new OperationRunner(m_state.ByteCounter, m_state.StopRequested, *m_questions, this);
 }
 

@@ -2,7 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr std::size_t PageAlignment = 4096;
+
+} // namespace
 
 ChunkCopier::ChunkCopier(OperationHost& host)
     : m_host(host) {}
@@ -14,15 +21,23 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
     while (!limit || result.copied < *limit) {
         const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
         std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted) : -1;
-        if (done < 0)
+        if (done < 0) {
             done = bufferedChunk(in, out, std::min(wanted, BufferSize), result);
-        if (done < 0)
-            return result;
+            if (done < 0)
+                return result;
+            // Bytes the kernel did not see (procfs and the like report a size of 0): the buffer
+            // copies the rest of the operation.
+            if (done > 0)
+                m_kernelCopy = false;
+        }
         if (done == 0) {
             result.reachedEnd = true;
             return result;
         }
         result.copied += done;
+        // Only a hint: the sync that follows reports whatever goes wrong on the way to the disk.
+        if (m_writeBehind)
+            ::sync_file_range(out, 0, 0, SYNC_FILE_RANGE_WRITE);
         m_host.byteCounter().fetch_add(done, std::memory_order_relaxed);
         if (m_host.stopRequested()) {
             result.stopped = true;
@@ -37,21 +52,25 @@ std::int64_t ChunkCopier::kernelChunk(int in, int out, std::int64_t wanted) {
         const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(wanted), 0);
         if (done < 0 && errno == EINTR)
             continue;
-        // Some file systems copy nothing the first time instead of failing (procfs and the like),
-        // and the buffer path reproduces any real error against the right file, so every failure
-        // hands over to it for the rest of the operation.
-        if (done < 0 || (done == 0 && !m_kernelCopyProved)) {
+        // The buffer path reproduces any real error against the right file, so every failure hands
+        // over to it for the rest of the operation.
+        if (done < 0)
             m_kernelCopy = false;
-            return -1;
-        }
-        m_kernelCopyProved = true;
-        return done;
+        // The kernel copies up to the size a file reports, which is 0 for procfs files and may be
+        // stale elsewhere, so only a read can tell that the end has come.
+        return done > 0 ? done : -1;
     }
 }
 
 std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Result& result) {
-    if (!m_buffer)
-        m_buffer = std::make_unique<char[]>(BufferSize);
+    if (!m_buffer) {
+        // A buffer off the page grid makes every copy to and from the page cache markedly slower.
+        m_buffer.reset(static_cast<char*>(std::aligned_alloc(PageAlignment, BufferSize)));
+        if (!m_buffer) {
+            result.readError = ENOMEM;
+            return -1;
+        }
+    }
     ssize_t got;
     do {
         got = ::read(in, m_buffer.get(), static_cast<std::size_t>(wanted));

@@ -3,6 +3,7 @@
 #include "engine/OperationHost.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -29,16 +30,24 @@ public:
     // Copies `limit` bytes, or up to the end of `in` when there is no limit.
     Result copy(int in, int out, std::optional<std::int64_t> limit);
 
+    // After each chunk, start writing the output's dirty pages to the disk, for an operation that
+    // will sync them anyway: the disk then works while the next chunks are copied.
+    void setWriteBehind(bool on) { m_writeBehind = on; }
+
 private:
-    // One chunk through the kernel: bytes copied, 0 at the end, -1 when the buffer must take over.
+    // One chunk through the kernel: bytes copied, or -1 when the buffer must do this chunk.
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
 
+    struct FreeBuffer {
+        void operator()(char* buffer) const { std::free(buffer); }
+    };
+
     OperationHost& m_host;
     bool m_kernelCopy = true;
-    bool m_kernelCopyProved = false;
-    std::unique_ptr<char[]> m_buffer;
+    bool m_writeBehind = false;
+    std::unique_ptr<char, FreeBuffer> m_buffer; // page aligned, as the page cache is
 };
 
 // Writes all of `size` bytes, retrying partial writes. Returns 0 or the errno (ENOSPC for a write

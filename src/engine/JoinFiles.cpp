@@ -48,6 +48,7 @@ public:
         if (!lookAtParts() || !openTheOutput())
             return;
         m_host.byteCounter().store(0);
+        m_copier.setWriteBehind(m_request.deleteParts && m_mayDelete);
         for (std::size_t index = 0; index < m_request.partPaths.size(); ++index) {
             if (!appendPart(index))
                 break;
@@ -125,6 +126,7 @@ private:
             m_result.missingParts.push_back(path);
             m_mayDelete = false;
             m_pendingDeletion.clear();
+            m_copier.setWriteBehind(false);
             return true;
         }
         if (isTheOutput(part)) {

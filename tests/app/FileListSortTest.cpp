@@ -31,6 +31,9 @@ TEST(FileListSort, CompareTextFoldsOnlyPlainLettersAndOrdersTheRestByCodePoint) 
     for (const auto& c : cases) {
         EXPECT_EQ(sign(CompareText(c.a, c.b)), c.order) << qPrintable(c.a) << " / " << qPrintable(c.b);
         EXPECT_EQ(sign(CompareText(c.b, c.a)), -c.order) << qPrintable(c.b) << " / " << qPrintable(c.a);
+        // The folded texts a sort compares order alike.
+        EXPECT_EQ(sign(OrderedText(c.a).compare(OrderedText(c.b))), c.order)
+            << qPrintable(c.a) << " / " << qPrintable(c.b);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "EngineTestSupport.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -51,6 +53,31 @@ std::string writeCountingFile(const std::string& path, std::int64_t size) {
     return bytes;
 }
 
+std::string scrambledBytes(std::int64_t size) {
+    std::mt19937_64 generator(size);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    for (std::size_t i = 0; i < bytes.size(); i += sizeof(std::uint64_t)) {
+        const std::uint64_t word = generator();
+        std::memcpy(bytes.data() + i, &word, std::min(sizeof word, bytes.size() - i));
+    }
+    return bytes;
+}
+
+std::string writeScrambledFile(const std::string& path, std::int64_t size) {
+    std::string bytes = scrambledBytes(size);
+    writeFile(path, bytes);
+    return bytes;
+}
+
+::testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected) {
+    const auto difference = std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    if (difference.first == actual.end() && difference.second == expected.end())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << actual.size() << " bytes where " << expected.size()
+                                         << " were expected, first difference at offset "
+                                         << (difference.first - actual.begin());
+}
+
 std::vector<std::string> namesIn(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -60,6 +87,7 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder) {
 }
 
 bool ScriptedHost::stopRequested() {
+    counterAtStopQuestions.push_back(counter);
     if (stopInFile != 0 && currentFiles.size() == stopInFile) {
         stopInFile = 0;
         return true;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,12 @@ bool exists(const std::string& path);
 std::string countingBytes(std::int64_t size);
 // Writes countingBytes(size) to `path` and returns them.
 std::string writeCountingFile(const std::string& path, std::int64_t size);
+// Bytes without a period, so that a chunk copied to the wrong offset shows.
+std::string scrambledBytes(std::int64_t size);
+// Writes scrambledBytes(size) to `path` and returns them.
+std::string writeScrambledFile(const std::string& path, std::int64_t size);
+// Equal bytes; otherwise the sizes and the first offset that differs, not the whole contents.
+::testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected);
 // The file names in a folder, sorted.
 std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
@@ -51,6 +58,7 @@ public:
     // Or answer true to the first stop question once this many files have been reported; 0 never.
     std::size_t stopInFile = 0;
     int stopCalls = 0;
+    std::vector<std::int64_t> counterAtStopQuestions;
     bool overwriteAnswer = true;
     std::deque<ExistingOutputChoice> existingAnswers;
     std::deque<std::optional<std::string>> nameAnswers;

@@ -80,6 +80,22 @@ TEST(JoinFiles, DeleteOptionWithStopInTheSecondPartKeepsEveryByte) {
     EXPECT_EQ(readFile(parts.paths[2]), "third");
 }
 
+// Some kernels copy nothing from a procfs file (it reports a size of 0) instead of refusing,
+// also after they have copied the parts before it.
+TEST(JoinFiles, CopiesAProcfsPartAfterPartsTheKernelCopied) {
+    ThreeParts parts;
+    const std::string content = readFile("/proc/version");
+    ASSERT_GT(content.size(), 20u);
+    ScriptedHost host;
+
+    const JoinResult result =
+        joinFiles({{parts.paths[0], "/proc/version", parts.paths[2]}, parts.dir / "a", false}, host);
+
+    EXPECT_EQ(result.outcome, OperationOutcome::Completed);
+    EXPECT_EQ(readFile(parts.dir / "a"), "first" + content + "third");
+    EXPECT_EQ(host.counter, static_cast<std::int64_t>(10 + content.size() + 3));
+}
+
 TEST(JoinFiles, FullOutputFailsNamingItAndDeletesNoPart) {
     ThreeParts parts;
     ASSERT_EQ(::symlink("/dev/full", (parts.dir / "a").c_str()), 0);
