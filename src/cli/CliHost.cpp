@@ -81,7 +81,7 @@ ExistingOutputChoice CliHost::existingOutput(const std::string& path) {
 }
 
 std::optional<std::string> CliHost::newOutputName(const std::string& currentName) {
-    const ProgressDisplay::Pause pause(m_progress);
+    const TerminalProgress::Pause pause(m_progress);
     const QString question = MainText(NewNameCaption, m_languageCode) + QStringLiteral(" (") +
                              QString::fromStdString(currentName) + QStringLiteral(")\n") +
                              MainText(NewNamePrompt, m_languageCode) + QStringLiteral(": ");
@@ -92,12 +92,12 @@ std::optional<std::string> CliHost::newOutputName(const std::string& currentName
 }
 
 void CliHost::tell(const QString& text) {
-    const ProgressDisplay::Pause pause(m_progress);
+    const TerminalProgress::Pause pause(m_progress);
     PrintError(text);
 }
 
 CliHost::Answer CliHost::ask(const QString& question, bool withCancel) {
-    const ProgressDisplay::Pause pause(m_progress);
+    const TerminalProgress::Pause pause(m_progress);
     const QString hint = CliText(withCancel ? CliMessage::YesNoCancelHint : CliMessage::YesNoHint, m_languageCode);
     const std::optional<QString> answer = AskLine(question + hint);
     if (answer && IsYesAnswer(*answer))

@@ -18,7 +18,7 @@ public:
     // Runs operation(*this) with the progress line of `total` bytes shown (when `show`).
     template <class Operation>
     auto runShowingProgress(std::int64_t total, bool show, Operation operation) {
-        ProgressDisplay progress(m_byteCounter, total, show);
+        TerminalProgress progress(m_byteCounter, total, show);
         m_progress = &progress;
         auto result = operation(*this);
         m_progress = nullptr;
@@ -49,6 +49,6 @@ private:
     const int m_languageCode;
     const bool m_assumeYes;
     std::atomic<std::int64_t> m_byteCounter{0};
-    ProgressDisplay* m_progress = nullptr;
+    TerminalProgress* m_progress = nullptr;
     bool m_refusedWithoutTerminal = false;
 };

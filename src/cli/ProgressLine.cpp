@@ -46,7 +46,7 @@ QString ProgressLineText(const QString& currentFile, std::int64_t done, std::int
     return line;
 }
 
-ProgressDisplay::ProgressDisplay(const std::atomic<std::int64_t>& counter, std::int64_t total, bool enabled)
+TerminalProgress::TerminalProgress(const std::atomic<std::int64_t>& counter, std::int64_t total, bool enabled)
     : m_counter(counter)
     , m_total(total)
     , m_enabled(enabled)
@@ -54,10 +54,10 @@ ProgressDisplay::ProgressDisplay(const std::atomic<std::int64_t>& counter, std::
     m_estimate.MaxPosition = total / 1000;
     m_estimate.Start();
     if (m_enabled)
-        m_thread = std::thread(&ProgressDisplay::run, this);
+        m_thread = std::thread(&TerminalProgress::run, this);
 }
 
-ProgressDisplay::~ProgressDisplay() {
+TerminalProgress::~TerminalProgress() {
     if (!m_enabled)
         return;
     {
@@ -69,12 +69,12 @@ ProgressDisplay::~ProgressDisplay() {
     erase();
 }
 
-void ProgressDisplay::setCurrentFile(const std::string& name) {
+void TerminalProgress::setCurrentFile(const std::string& name) {
     std::lock_guard lock(m_mutex);
     m_currentFile = QString::fromStdString(name);
 }
 
-void ProgressDisplay::run() {
+void TerminalProgress::run() {
     std::unique_lock lock(m_mutex);
     while (!m_wake.wait_for(lock, RefreshInterval, [this] { return m_finished; })) {
         if (m_pauses == 0)
@@ -82,7 +82,7 @@ void ProgressDisplay::run() {
     }
 }
 
-void ProgressDisplay::draw() {
+void TerminalProgress::draw() {
     const std::int64_t done = m_counter.load(std::memory_order_relaxed);
     m_estimate.Position = done / 1000;
     const double elapsedSeconds = static_cast<double>(NowMs() - m_startMs) / 1000.0;
@@ -92,13 +92,13 @@ void ProgressDisplay::draw() {
     m_lineShown = true;
 }
 
-void ProgressDisplay::erase() {
+void TerminalProgress::erase() {
     if (m_lineShown)
         WriteError(QStringLiteral("\r\x1b[K"));
     m_lineShown = false;
 }
 
-ProgressDisplay::Pause::Pause(ProgressDisplay* display)
+TerminalProgress::Pause::Pause(TerminalProgress* display)
     : m_display(display && display->m_enabled ? display : nullptr) {
     if (!m_display)
         return;
@@ -107,7 +107,7 @@ ProgressDisplay::Pause::Pause(ProgressDisplay* display)
     m_display->erase();
 }
 
-ProgressDisplay::Pause::~Pause() {
+TerminalProgress::Pause::~Pause() {
     if (!m_display)
         return;
     std::lock_guard lock(m_display->m_mutex);

@@ -17,25 +17,25 @@ QString ProgressLineText(const QString& currentFile, std::int64_t done, std::int
 
 // Shows the progress line on stderr, refreshed twice a second from the byte counter, while it
 // lives. A disabled display shows nothing.
-class ProgressDisplay {
+class TerminalProgress {
 public:
-    ProgressDisplay(const std::atomic<std::int64_t>& counter, std::int64_t total, bool enabled);
-    ~ProgressDisplay();
-    ProgressDisplay(const ProgressDisplay&) = delete;
-    ProgressDisplay& operator=(const ProgressDisplay&) = delete;
+    TerminalProgress(const std::atomic<std::int64_t>& counter, std::int64_t total, bool enabled);
+    ~TerminalProgress();
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
 
     void setCurrentFile(const std::string& name);
 
     // While a question or a notice is written, the line is taken away and not redrawn.
     class Pause {
     public:
-        explicit Pause(ProgressDisplay* display); // nullptr: nothing to pause
+        explicit Pause(TerminalProgress* display); // nullptr: nothing to pause
         ~Pause();
         Pause(const Pause&) = delete;
         Pause& operator=(const Pause&) = delete;
 
     private:
-        ProgressDisplay* m_display;
+        TerminalProgress* m_display;
     };
 
 private:
