@@ -1,4 +1,4 @@
-#include "WindowOperationFixture.h"
+#include "DialogFlowFixture.h"
 
 #include "components/core/OperationTexts.h"
 #include "dialogs/model/SplitSettings.h"
@@ -28,7 +28,7 @@ QStringList itemsOf(QDialog& dialog) {
 
 } // namespace
 
-class JoinFlow : public WindowOperationFixture {
+class JoinFlow : public DialogFlowFixture {
 protected:
     void setJoinSettings(JoinOrderPolicy policy, bool deleteParts = false) {
         SplitSettings settings = LoadSettings(store());
@@ -58,20 +58,19 @@ protected:
             clickButton(dialog, "SpeedButton3");
         });
     }
-
-    QStringList outputFolderNames() const { return QDir(m_destination).entryList(QDir::Files | QDir::System); }
 };
 
 TEST_F(JoinFlow, PartsListedOutOfOrderAreJoinedByNumberWithoutAQuestion) {
     listParts({3, 1, 2});
-    expectDestinationDialog();
+    proceedInOfferedFolder();
     press("ToolButton2");
 
-    EXPECT_EQ(m_dialogs.shown(), QStringList{"Form6"});
+    EXPECT_EQ(m_destinationScript.showings(), 1);
+    EXPECT_TRUE(m_dialogs.shown().isEmpty());
     EXPECT_TRUE(m_messages.shown().empty());
-    EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Second + Third);
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
     EXPECT_EQ(m_state.JoinList, (QStringList{part(1), part(2), part(3)}));
-    EXPECT_EQ(contentOf(part(2)), Second); // no part is touched without the delete option
+    EXPECT_EQ(contents(part(2)), Second); // no part is touched without the delete option
     EXPECT_EQ(m_state.ByteCounter.load(), First.size() + Second.size() + Third.size() + 3);
     expectIdle();
 }
@@ -79,11 +78,11 @@ TEST_F(JoinFlow, PartsListedOutOfOrderAreJoinedByNumberWithoutAQuestion) {
 TEST_F(JoinFlow, AlwaysAskShowsThePartsInNumberOrderAndProposesTheOriginalName) {
     setJoinSettings(JoinOrderPolicy::AlwaysAsk);
     listParts({2, 3, 1});
-    expectDestinationDialog();
+    proceedInOfferedFolder();
     expectOrderDialog({part(1), part(2), part(3)}, "movie.avi");
     trigger("Zusammenfhren1");
 
-    EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Second + Third);
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
     expectIdle();
 }
 
@@ -107,12 +106,12 @@ TEST_F(JoinFlow, AForeignFileMakesTheOrderUnclear) {
         SCOPED_TRACE(static_cast<int>(c.policy));
         QFile::remove(destinationFile("movie.avi"));
         setJoinSettings(c.policy);
-        expectDestinationDialog();
+        proceedInOfferedFolder();
         if (c.dialog)
             expectOrderDialog(listed, "movie.avi");
         press("ToolButton2");
 
-        EXPECT_EQ(contentOf(destinationFile("movie.avi")), c.joined);
+        EXPECT_EQ(contents(destinationFile("movie.avi")), c.joined);
         EXPECT_TRUE(m_messages.shown().empty());
         expectIdle();
     }
@@ -128,14 +127,14 @@ TEST_F(JoinFlow, CancellingADialogEndsTheJoinWithoutAMessage) {
         SCOPED_TRACE(c.name);
         setJoinSettings(c.orderDialog ? JoinOrderPolicy::AlwaysAsk : JoinOrderPolicy::AskWhenUnclear);
         if (c.orderDialog) {
-            expectDestinationDialog();
+            proceedInOfferedFolder();
             m_dialogs.then("Form3", [](QDialog& dialog) { clickButton(dialog, "SpeedButton4"); });
         } else {
-            m_dialogs.then("Form6", [](QDialog& dialog) { clickButton(dialog, "BitBtn2"); });
+            m_destinationScript.cancel();
         }
         press("ToolButton2");
 
-        EXPECT_TRUE(outputFolderNames().isEmpty());
+        EXPECT_TRUE(destinationNames().isEmpty());
         EXPECT_TRUE(m_messages.shown().empty());
         EXPECT_FALSE(m_state.StopRequested.load());
         expectIdle();
@@ -168,27 +167,26 @@ TEST_F(JoinFlow, AnExistingOutputIsRenamedOverwrittenOrKeptAsTheUserAnswers) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        QDir(m_destination).removeRecursively();
-        QDir().mkpath(m_destination);
-        writeFile(m_destination, "movie.avi", old);
-        writeFile(m_destination, "taken.bin", old);
+        emptyDestination();
+        writeFile(destinationFile("movie.avi"), old);
+        writeFile(destinationFile("taken.bin"), old);
         const std::size_t before = m_messages.shown().size();
         QStringList expectedQuestions;
         QString asked = "movie.avi";
         for (const Step& step : c.steps) {
-            expectedQuestions.append(text(4) + destinationFile(asked) + text(21));
+            expectedQuestions.append(message(4) + destinationFile(asked) + message(21));
             m_messages.answer(step.answer);
             if (step.answer == MessageAnswer::Yes) {
-                expectedQuestions.append(text(23) + '|' + asked);
+                expectedQuestions.append(message(23) + '|' + asked);
                 m_messages.answerInput(step.newName);
                 asked = step.newName.value_or(QString());
             }
         }
         if (c.output.isEmpty()) {
-            expectedQuestions.append(text(27));
+            expectedQuestions.append(message(27));
             m_messages.answer(MessageAnswer::Ok);
         }
-        expectDestinationDialog();
+        proceedInOfferedFolder();
         press("ToolButton2");
 
         QStringList shown;
@@ -196,21 +194,21 @@ TEST_F(JoinFlow, AnExistingOutputIsRenamedOverwrittenOrKeptAsTheUserAnswers) {
             const ScriptedMessages::Shown& box = m_messages.shown()[index];
             shown.append(box.text);
             if (box.isInput)
-                EXPECT_EQ(box.caption, text(22));
+                EXPECT_EQ(box.caption, message(22));
             else
-                EXPECT_EQ(box.flags, box.text == text(27) ? MbStopOk : MbExclamationYesNoCancel);
+                EXPECT_EQ(box.flags, box.text == message(27) ? MbStopOk : MbExclamationYesNoCancel);
         }
         EXPECT_EQ(shown, expectedQuestions);
         EXPECT_TRUE(m_messages.allAnswersUsed());
         for (const char* name : {"movie.avi", "taken.bin", "other.bin", "free.bin"}) {
             const QString path = destinationFile(name);
             if (name == c.output) {
-                EXPECT_EQ(contentOf(path), joined) << name;
+                EXPECT_EQ(contents(path), joined) << name;
             } else if (QFile::exists(path)) {
-                EXPECT_EQ(contentOf(path), old) << name;
+                EXPECT_EQ(contents(path), old) << name;
             }
         }
-        EXPECT_EQ(outputFolderNames().size(), 2 + (c.output == "other.bin" || c.output == "free.bin"));
+        EXPECT_EQ(destinationNames().size(), 2 + (c.output == "other.bin" || c.output == "free.bin"));
         expectIdle();
     }
 }
@@ -227,16 +225,16 @@ TEST_F(JoinFlow, AMissingPartIsReportedAndSkippedWhileTheJoinGoesOn) {
         QString panelWhileShown;
         m_messages.whileShown([&](const ScriptedMessages::Shown&) { panelWhileShown = panelText(); });
         m_messages.answer(MessageAnswer::Ok);
-        expectDestinationDialog();
+        proceedInOfferedFolder();
         press("ToolButton2");
 
         ASSERT_EQ(m_messages.shown().size(), before + 1);
         const ScriptedMessages::Shown& box = m_messages.shown().back();
-        EXPECT_EQ(box.text, text(24) + part(2) + text(25));
+        EXPECT_EQ(box.text, message(24) + part(2) + message(25));
         EXPECT_EQ(box.caption, german ? "Fehler" : "Error");
         EXPECT_EQ(box.flags, MbStopOk);
         EXPECT_EQ(panelWhileShown, "movie.avi.002");
-        EXPECT_EQ(contentOf(destinationFile("movie.avi")), First + Third);
+        EXPECT_EQ(contents(destinationFile("movie.avi")), First + Third);
         expectIdle();
         m_messages.whileShown({});
     }
@@ -253,7 +251,7 @@ TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirst
     ASSERT_EQ(::write(pipe, begun.constData(), begun.size()), begun.size());
     list({sourceFile("movie.avi.001", First), secondPath, sourceFile("movie.avi.003", Third)});
 
-    expectDestinationDialog();
+    proceedInOfferedFolder();
     window().toolButton("ToolButton2")->click();
     ASSERT_TRUE(m_state.Busy.load());
     // The first part, its end, and what the pipe held so far.
@@ -266,11 +264,11 @@ TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirst
     ::close(pipe);
 
     expectStoppedLast();
-    const QByteArray output = contentOf(destinationFile("movie.avi"));
+    const QByteArray output = contents(destinationFile("movie.avi"));
     EXPECT_TRUE(output == First + begun || output == First + begun + "b") << output.toStdString();
     EXPECT_FALSE(QFile::exists(part(1)));
     EXPECT_TRUE(QFileInfo::exists(secondPath));
-    EXPECT_EQ(contentOf(part(3)), Third);
+    EXPECT_EQ(contents(part(3)), Third);
     expectIdle();
 }
 
@@ -278,24 +276,22 @@ TEST_F(JoinFlow, NothingRecognisedUnderNeverAskSaysSoAndWritesNothing) {
     setJoinSettings(JoinOrderPolicy::NeverAsk);
     list({sourceFile("a.txt", First), sourceFile("b.txt", Second)});
     m_messages.answer(MessageAnswer::Ok);
-    expectDestinationDialog();
+    proceedInOfferedFolder();
     press("ToolButton2");
 
     ASSERT_EQ(m_messages.shown().size(), 1u);
     EXPECT_EQ(m_messages.shown().front().text,
               OperationTextById(OperationText::NothingRecognised, window().languageCode()));
     EXPECT_EQ(m_messages.shown().front().flags, MbExclamationOk);
-    EXPECT_TRUE(outputFolderNames().isEmpty());
+    EXPECT_TRUE(destinationNames().isEmpty());
     expectIdle();
 }
 
 TEST_F(JoinFlow, AnOutputThatIsOneOfThePartsIsRefused) {
     // The destination is the parts' own folder and the new name is that of a part.
-    m_destination = m_folder.path() + u'/';
-    store().Push("LastDestDir", m_destination);
     setJoinSettings(JoinOrderPolicy::AlwaysAsk);
     listParts({1, 2, 3});
-    expectDestinationDialog();
+    m_destinationScript.proceedIn(m_folder.path() + u'/');
     m_dialogs.then("Form3", [](QDialog& dialog) {
         dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         dialog.findChild<QLineEdit*>("Edit1")->setText("movie.avi.002");
@@ -309,9 +305,9 @@ TEST_F(JoinFlow, AnOutputThatIsOneOfThePartsIsRefused) {
     EXPECT_EQ(m_messages.shown()[1].text,
               OperationTextById(OperationText::OutputIsInput, window().languageCode()).arg(part(2), part(2)));
     EXPECT_EQ(m_messages.shown()[1].flags, MbExclamationOk);
-    EXPECT_EQ(contentOf(part(1)), First);
-    EXPECT_EQ(contentOf(part(2)), Second);
-    EXPECT_EQ(contentOf(part(3)), Third);
+    EXPECT_EQ(contents(part(1)), First);
+    EXPECT_EQ(contents(part(2)), Second);
+    EXPECT_EQ(contents(part(3)), Third);
     expectIdle();
 }
 
@@ -322,13 +318,50 @@ TEST_F(JoinFlow, AFailedWriteIsReportedAndEndsThroughStop) {
     m_messages.answer(MessageAnswer::No); // overwrite
     m_messages.answer(MessageAnswer::Ok);
     m_messages.answer(MessageAnswer::Ok);
-    expectDestinationDialog();
+    proceedInOfferedFolder();
     press("ToolButton2");
 
     ASSERT_EQ(m_messages.shown().size(), 3u);
-    EXPECT_EQ(m_messages.shown()[1].text, text(32) + "\n\n" + output + ": " + QString::fromLocal8Bit(strerror(ENOSPC)));
+    EXPECT_EQ(m_messages.shown()[1].text,
+              message(32) + "\n\n" + output + ": " + QString::fromLocal8Bit(strerror(ENOSPC)));
     EXPECT_EQ(m_messages.shown()[1].flags, MbExclamationOk);
     expectStoppedLast();
-    EXPECT_EQ(contentOf(part(1)), First);
+    EXPECT_EQ(contents(part(1)), First);
     expectIdle();
+}
+
+TEST_F(JoinFlow, OnlyTheSelectedFilesAreJoined) {
+    listParts({3, 2, 1});
+    list({sourceFile("readme.txt", "readme")});
+    QItemSelectionModel* selection = window().listView()->selectionModel();
+    for (const int row : {0, 2})
+        selection->select(window().fileList()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+    proceedInOfferedFolder();
+    press("ToolButton2");
+
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Third);
+    expectIdle();
+}
+
+TEST_F(JoinFlow, ARenameLeftTickedNamesTheNextJoinWithoutTheDialog) {
+    listParts({1, 2});
+    setJoinSettings(JoinOrderPolicy::AlwaysAsk);
+    proceedInOfferedFolder();
+    m_dialogs.then("Form3", [](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+        dialog.findChild<QLineEdit*>("Edit1")->setText("custom.bin");
+        clickButton(dialog, "SpeedButton3");
+    });
+    press("ToolButton2");
+    ASSERT_EQ(contents(destinationFile("custom.bin")), First + Second);
+
+    QFile::remove(destinationFile("custom.bin"));
+    setJoinSettings(JoinOrderPolicy::AskWhenUnclear);
+    proceedInOfferedFolder();
+    press("ToolButton2");
+
+    EXPECT_EQ(contents(destinationFile("custom.bin")), First + Second);
+    EXPECT_FALSE(QFile::exists(destinationFile("movie.avi")));
+    EXPECT_TRUE(m_messages.shown().empty());
 }

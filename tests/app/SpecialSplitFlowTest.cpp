@@ -1,4 +1,4 @@
-#include "WindowOperationFixture.h"
+#include "DialogFlowFixture.h"
 
 #include "components/core/OperationTexts.h"
 
@@ -22,19 +22,19 @@ QByteArray sourceBytes() {
 
 } // namespace
 
-class SpecialSplitFlow : public WindowOperationFixture {
+class SpecialSplitFlow : public DialogFlowFixture {
 protected:
     void SetUp() override {
-        WindowOperationFixture::SetUp();
+        DialogFlowFixture::SetUp();
         m_source = sourceFile("source.bin", sourceBytes());
         list({m_source});
     }
 
     // Fills the special split dialog with `entries` alone, counting from the start or from the
-    // end of the previous part, and proceeds.
-    void expectSpecialSplitDialog(const std::vector<Entry>& entries, bool fromStart) {
+    // end of the previous part, and proceeds. The dialog must show the size of the file to split.
+    void expectSpecialSplitDialog(const std::vector<Entry>& entries, bool fromStart, const QString& shownSize = "300") {
         m_dialogs.then("Form5", [=](QDialog& dialog) {
-            EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), "300");
+            EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1")->text(), shownSize);
             auto* list = dialog.findChild<QTreeWidget*>("ListView1");
             while (list->topLevelItemCount() > 0) {
                 list->setCurrentItem(list->topLevelItem(0));
@@ -70,29 +70,44 @@ TEST_F(SpecialSplitFlow, PartsBeginExactlyAtTheListedPositions) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.firstByte << (c.fromStart ? " from start" : " from previous"));
-        QDir(m_destination).removeRecursively();
-        QDir().mkpath(m_destination);
+        emptyDestination();
         expectSpecialSplitDialog(c.entries, c.fromStart);
-        expectDestinationDialog();
+        proceedInOfferedFolder();
         trigger("Spezial1");
 
         qsizetype begin = c.firstByte;
         for (std::size_t index = 0; index < c.entries.size(); ++index) {
             const QString name = c.entries[index].name;
-            EXPECT_EQ(contentOf(destinationFile(name)), bytes.mid(begin, c.sizes[index])) << name.toStdString();
+            EXPECT_EQ(contents(destinationFile(name)), bytes.mid(begin, c.sizes[index])) << name.toStdString();
             begin += c.sizes[index];
         }
-        EXPECT_EQ(QDir(m_destination).entryList(QDir::Files).size(), static_cast<qsizetype>(c.entries.size()));
+        EXPECT_EQ(destinationNames().size(), static_cast<qsizetype>(c.entries.size()));
         EXPECT_TRUE(m_messages.shown().empty());
         expectIdle();
     }
 }
 
+TEST_F(SpecialSplitFlow, OfTwoListedFilesTheSelectedOneIsSplit) {
+    // Selected while it is the only file, the command stays offered as the list grows.
+    select(1);
+    const QByteArray other = sourceBytes() + sourceBytes().left(200);
+    list({sourceFile("other.bin", other)});
+    window().listView()->selectionModel()->select(window().fileList()->index(1, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCoreApplication::processEvents();
+    expectSpecialSplitDialog({{"0", "a.bin"}, {"400", "b.bin"}}, true, "500");
+    proceedInOfferedFolder();
+    trigger("Spezial1");
+
+    EXPECT_EQ(contents(destinationFile("a.bin")), other.left(400));
+    EXPECT_EQ(contents(destinationFile("b.bin")), other.mid(400));
+    expectIdle();
+}
+
 TEST_F(SpecialSplitFlow, AnEntryNamingTheSourceIsRefusedBeforeAnythingIsWritten) {
-    m_destination = m_folder.path() + u'/';
-    store().Push("LastDestDir", m_destination);
+    // The parts would go into the source's own folder.
     expectSpecialSplitDialog({{"0", "first.bin"}, {"100", "source.bin"}}, true);
-    expectDestinationDialog();
+    m_destinationScript.proceedIn(m_folder.path() + u'/');
     m_messages.answer(MessageAnswer::Ok);
     trigger("Spezial1");
 
@@ -100,8 +115,8 @@ TEST_F(SpecialSplitFlow, AnEntryNamingTheSourceIsRefusedBeforeAnythingIsWritten)
     EXPECT_EQ(m_messages.shown()[0].text,
               OperationTextById(OperationText::OutputIsInput, window().languageCode()).arg(m_source, m_source));
     EXPECT_EQ(m_messages.shown()[0].flags, MbExclamationOk);
-    EXPECT_EQ(contentOf(m_source), sourceBytes());
-    EXPECT_FALSE(QFile::exists(destinationFile("first.bin")));
+    EXPECT_EQ(contents(m_source), sourceBytes());
+    EXPECT_FALSE(QFile::exists(QDir(m_folder.path()).filePath("first.bin")));
     expectIdle();
 }
 
@@ -110,9 +125,8 @@ TEST_F(SpecialSplitFlow, AnExistingPartIsAskedAboutWithItsFullPath) {
     const QByteArray old("old");
     for (const bool overwrite : {true, false}) {
         SCOPED_TRACE(overwrite);
-        QDir(m_destination).removeRecursively();
-        QDir().mkpath(m_destination);
-        writeFile(m_destination, "b.bin", old);
+        emptyDestination();
+        writeFile(destinationFile("b.bin"), old);
         const std::size_t before = m_messages.shown().size();
         QString panelWhileAsked;
         m_messages.whileShown([&](const ScriptedMessages::Shown&) {
@@ -123,21 +137,21 @@ TEST_F(SpecialSplitFlow, AnExistingPartIsAskedAboutWithItsFullPath) {
         if (!overwrite)
             m_messages.answer(MessageAnswer::Ok);
         expectSpecialSplitDialog({{"0", "a.bin"}, {"100", "b.bin"}, {"200", "c.bin"}}, true);
-        expectDestinationDialog();
+        proceedInOfferedFolder();
         trigger("Spezial1");
 
         ASSERT_EQ(m_messages.shown().size(), before + (overwrite ? 1 : 2));
-        EXPECT_EQ(m_messages.shown()[before].text, text(4) + destinationFile("b.bin") + text(5));
+        EXPECT_EQ(m_messages.shown()[before].text, message(4) + destinationFile("b.bin") + message(5));
         EXPECT_EQ(m_messages.shown()[before].flags, MbExclamationYesNo);
         // The part being written shows with its whole path.
         EXPECT_EQ(panelWhileAsked, destinationFile("a.bin"));
-        EXPECT_EQ(contentOf(destinationFile("a.bin")), bytes.mid(0, 100));
+        EXPECT_EQ(contents(destinationFile("a.bin")), bytes.mid(0, 100));
         if (overwrite) {
-            EXPECT_EQ(contentOf(destinationFile("b.bin")), bytes.mid(100, 100));
-            EXPECT_EQ(contentOf(destinationFile("c.bin")), bytes.mid(200));
+            EXPECT_EQ(contents(destinationFile("b.bin")), bytes.mid(100, 100));
+            EXPECT_EQ(contents(destinationFile("c.bin")), bytes.mid(200));
         } else {
             expectStoppedLast();
-            EXPECT_EQ(contentOf(destinationFile("b.bin")), old);
+            EXPECT_EQ(contents(destinationFile("b.bin")), old);
             EXPECT_FALSE(QFile::exists(destinationFile("c.bin")));
         }
         expectIdle();
@@ -150,13 +164,13 @@ TEST_F(SpecialSplitFlow, CancellingADialogEndsWithoutAMessage) {
         SCOPED_TRACE(atDestination);
         if (atDestination) {
             expectSpecialSplitDialog({{"0", "a.bin"}}, true);
-            m_dialogs.then("Form6", [](QDialog& dialog) { clickButton(dialog, "BitBtn2"); });
+            m_destinationScript.cancel();
         } else {
             m_dialogs.then("Form5", [](QDialog& dialog) { clickButton(dialog, "SpeedButton6"); });
         }
         trigger("Spezial1");
 
-        EXPECT_TRUE(QDir(m_destination).isEmpty());
+        EXPECT_TRUE(destinationNames().isEmpty());
         EXPECT_TRUE(m_messages.shown().empty());
         expectIdle();
     }

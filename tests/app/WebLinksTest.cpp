@@ -1,4 +1,4 @@
-#include "WindowOperationFixture.h"
+#include "DialogFlowFixture.h"
 
 #include "app/ProgramDialogs.h"
 #include "components/core/ProgramIdentity.h"
@@ -15,7 +15,7 @@ QString encoded(const QString& address) {
 
 } // namespace
 
-using WebLinks = WindowOperationFixture;
+using WebLinks = DialogFlowFixture;
 
 TEST_F(WebLinks, WebSiteAndFeedbackOpenTheMakersAddressesWithoutTheAboutDialog) {
     const struct {

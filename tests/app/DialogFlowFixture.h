@@ -1,41 +1,34 @@
 #pragma once
 
-#include "MainWindowFixture.h"
+#include "OperationFlowFixture.h"
 #include "app/CommandStates.h"
 #include "app/MainStatusBar.h"
-#include "app/OperationRunner.h"
 #include "components/core/MainTexts.h"
-#include "dialogs/DestinationDialog.h"
-#include "support/ScriptedMessages.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
 #include <functional>
 
-// Answers the dialogs the window opens, in the order they open. Each answer runs once the
-// dialog's own event loop is running, as a user's click would. A dialog nobody expected fails the
-// test and is cancelled.
+// Answers the dialogs it watches in the order they open. Each answer runs once the dialog's own
+// event loop is running, as a user's click would. A showing nobody expected fails the test and
+// is cancelled.
 class DialogScript : public QObject {
 public:
     using Answer = std::function<void(QDialog&)>;
 
-    DialogScript() { qApp->installEventFilter(this); }
-    ~DialogScript() override { qApp->removeEventFilter(this); }
-
+    void watch(QDialog& dialog) { dialog.installEventFilter(this); }
     void then(const QString& formName, Answer answer) { m_answers.push_back({formName, std::move(answer)}); }
-    // The object names of the dialogs shown so far.
+    // The object names of the watched dialogs shown so far.
     const QStringList& shown() const { return m_shown; }
     bool allAnswersUsed() const { return m_answers.empty(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* dialog = qobject_cast<QDialog*>(watched);
-        if (event->type() != QEvent::Show || !dialog)
+        if (event->type() != QEvent::Show)
             return false;
+        auto* dialog = static_cast<QDialog*>(watched);
         m_shown.append(dialog->objectName());
         Answer answer = [](QDialog& shown) { shown.reject(); };
         if (m_answers.empty()) {
@@ -67,39 +60,29 @@ inline void clickButton(QDialog& dialog, const char* name) {
     button->click();
 }
 
-// A main window with its dialogs, a folder of sources and an empty destination folder that the
-// store offers as the last one used.
-class WindowOperationFixture : public MainWindowFixture {
+// The operation flow window whose join order, special split and about dialogs are answered from
+// a script too. The store offers the destination folder as the last one used.
+class DialogFlowFixture : public OperationFlowFixture {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
-        openWindow().createDialogs();
-        m_destination = QDir(m_folder.path()).filePath(QStringLiteral("out")) + u'/';
-        ASSERT_TRUE(QDir().mkpath(m_destination));
-        store().Push(QStringLiteral("LastDestDir"), m_destination);
+        OperationFlowFixture::SetUp();
+        store().Push(QStringLiteral("LastDestDir"), destination());
+        ProgramDialogs& dialogs = *openFlowWindow().dialogs();
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&dialogs.joinOrder, &dialogs.specialSplit, &dialogs.about})
+            m_dialogs.watch(*dialog);
     }
 
     void TearDown() override {
+        OperationFlowFixture::TearDown();
         EXPECT_TRUE(m_dialogs.allAnswersUsed());
         EXPECT_TRUE(m_messages.allAnswersUsed());
     }
 
     MainWindow& window() const { return *m_window; }
 
-    QString sourceFile(const QString& name, const QByteArray& bytes) { return writeFile(m_folder.path(), name, bytes); }
-    QString destinationFile(const QString& name) const { return m_destination + name; }
-
-    static QString writeFile(const QString& folder, const QString& name, const QByteArray& bytes) {
-        const QString path = QDir(folder).filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << qPrintable(path);
-        EXPECT_EQ(file.write(bytes), bytes.size());
-        return path;
-    }
-
-    static QByteArray contentOf(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    QString sourceFile(const QString& name, const QByteArray& bytes) {
+        return writeFile(QDir(m_folder.path()).filePath(name), bytes);
     }
 
     void list(const QStringList& paths) {
@@ -108,14 +91,12 @@ protected:
         QCoreApplication::processEvents(); // the command states follow the list
     }
 
-    // Weiter in the destination dialog on the folder it opens with, which must be the stored one.
-    void expectDestinationDialog() {
-        m_dialogs.then(QStringLiteral("Form6"), [this](QDialog& dialog) {
-            auto& destination = static_cast<DestinationDialog&>(dialog);
-            EXPECT_EQ(destination.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), m_destination);
-            destination.Timer1Timer();
-            clickButton(destination, "BitBtn1");
-        });
+    // Weiter in the destination dialog on the folder it opens with.
+    void proceedInOfferedFolder() { m_destinationScript.proceedIn({}); }
+
+    void emptyDestination() {
+        for (const QString& name : destinationNames())
+            EXPECT_TRUE(QFile::remove(destinationFile(name))) << qPrintable(name);
     }
 
     // Presses a toolbar button or triggers a menu item, as the user would, and waits until the
@@ -133,7 +114,6 @@ protected:
         window().operationRunner().waitForFinished();
     }
 
-    QString text(int id) const { return TextById(id, window().languageCode()); }
     QString panelText() const { return window().statusBar1()->panelText(MainStatusBar::FilePanel); }
 
     // Back at rest: nothing runs, Stop is off and panel 0 counts the files again.
@@ -150,11 +130,9 @@ protected:
     void expectStoppedLast() const {
         ASSERT_FALSE(m_messages.shown().empty());
         const ScriptedMessages::Shown& last = m_messages.shown().back();
-        EXPECT_EQ(last.text, text(27));
+        EXPECT_EQ(last.text, message(27));
         EXPECT_EQ(last.flags, MbStopOk);
     }
 
-    ScriptedMessages m_messages;
     DialogScript m_dialogs;
-    QString m_destination;
 };
