@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace {
 // The lamps' left edges, counted back from the status bar's right edge.
@@ -20,9 +21,13 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     , m_progressBar(new QProgressBar(this)) {
     setObjectName(QStringLiteral("BStatus1"));
     setSizeGripEnabled(false);
+    // The percentage panel takes from the progress panel what "100%" needs in this font, so the
+    // panels up to it still end at 450.
+    const int percentWidth = std::max(30, fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 8);
+    const int progressWidth = 250 - (percentWidth - 30);
     addPanel(170, Qt::AlignLeft);
-    addPanel(250, Qt::AlignLeft);
-    addPanel(30, Qt::AlignRight);
+    addPanel(progressWidth, Qt::AlignLeft);
+    addPanel(percentWidth, Qt::AlignRight);
     addPanel(60, Qt::AlignRight);
     addPanel(50, Qt::AlignLeft, PanelBevel::None);
 
@@ -30,7 +35,7 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     m_progressBar->setTextVisible(false);
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
-    m_progressBar->setGeometry(172, 2, 247, 20);
+    m_progressBar->setGeometry(172, 2, progressWidth - 3, 20);
 
     m_redLamp = addLamp("Image2", MainPictures::redLamp());
     m_greyLeftLamp = addLamp("Image3", MainPictures::greyLamp());
