@@ -45,13 +45,17 @@ void TEFNonClientFrame::shift(const QMargins& delta) {
 }
 
 void TEFNonClientFrame::setFrameless(bool frameless) {
-    if (frameless && m_form->windowFlags().testFlag(Qt::FramelessWindowHint))
-        return;
-    if (!frameless && !m_setFrameless)
+    if (frameless == m_setFrameless || (frameless && m_form->windowFlags().testFlag(Qt::FramelessWindowHint)))
         return;
     m_setFrameless = frameless;
     const bool visible = m_form->isVisible();
-    m_form->setWindowFlag(Qt::FramelessWindowHint, frameless);
+    if (frameless) {
+        m_formFlags = m_form->windowFlags();
+        // Qt gives a customised title bar with buttons its frame back: the buttons are ours now.
+        m_form->setWindowFlags((m_formFlags & ~Qt::CustomizeWindowHint) | Qt::FramelessWindowHint);
+    } else {
+        m_form->setWindowFlags(m_formFlags);
+    }
     // Changing the flags hides a window.
     if (visible)
         m_form->show();

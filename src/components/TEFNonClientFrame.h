@@ -29,6 +29,7 @@ private:
     QPointer<QWidget> m_form;
     bool m_applied = false;
     bool m_setFrameless = false;
+    Qt::WindowFlags m_formFlags;
     bool m_formTracksMouse = false;
     QMargins m_margins;
 };

@@ -8,9 +8,11 @@
 #include <algorithm>
 
 QFont systemCaptionFont() {
-    // The platform theme's title font (a desktop's window-title setting); without a theme Qt
-    // answers the general application font.
-    return QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    // The platform theme's title font (a desktop's window-title setting). Every attribute is
+    // marked as set, or a painter would fill them in from the general application font.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
 }
 
 namespace {

@@ -90,14 +90,17 @@ QFont TEFTitleBar::fontWithStyle(TFontStyles style) const {
 
 namespace {
 
-QIcon captionIcon(const QWidget& form) {
+QPixmap captionIcon(const QWidget& form, int side) {
     // The form's icon falls back to the application's; the last resort is the desktop's icon of
-    // a program file.
-    const QIcon icon = form.windowIcon();
-    if (!icon.isNull())
-        return icon;
-    return QIcon::fromTheme(QStringLiteral("application-x-executable"),
-                            form.style()->standardIcon(QStyle::SP_FileIcon));
+    // a program file. An icon whose files are missing draws nothing and counts as none.
+    const QSize size(side, side);
+    const qreal ratio = form.devicePixelRatio();
+    QPixmap picture = form.windowIcon().pixmap(size, ratio);
+    if (picture.isNull())
+        picture = QIcon::fromTheme(QStringLiteral("application-x-executable"),
+                                   form.style()->standardIcon(QStyle::SP_FileIcon))
+                      .pixmap(size, ratio);
+    return picture;
 }
 
 QString captionOf(const QWidget& form) {
@@ -136,8 +139,7 @@ void TEFTitleBar::paintCaption(QPainter& painter, const TEFNonClientLayout& layo
         const int side = m_metrics.smallIconSize;
         // Centred in the strip: one pixel below its top on a classic 18-pixel caption.
         const QPoint at(text.left() + 2, text.top() + (text.height() - side + 1) / 2);
-        painter.drawPixmap(QRect(at, QSize(side, side)),
-                           captionIcon(form).pixmap(QSize(side, side), form.devicePixelRatio()));
+        painter.drawPixmap(QRect(at, QSize(side, side)), captionIcon(form, side));
         text.setLeft(text.left() + 1 + side);
     }
 

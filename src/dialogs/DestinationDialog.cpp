@@ -6,6 +6,7 @@
 #include "dialogs/DialogWidgets.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHBoxLayout>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -31,9 +31,11 @@ bool isFolder(const QString& path) {
 } // namespace
 
 DestinationDialog::DestinationDialog(QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("Form6"));
-    setModal(true);
+    : ProceedCancelDialog({"Form6",
+                           "BitBtn1",
+                           "BitBtn2",
+                           {"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9"}},
+                          parent) {
     buildLayout();
     m_proceedTimer = new QTimer(this);
     m_proceedTimer->setObjectName(QStringLiteral("Timer1"));
@@ -53,9 +55,11 @@ void DestinationDialog::buildLayout() {
     m_path->setObjectName(QStringLiteral("Edit1"));
     auto* go = makeSpeedButton(this, "SpeedButton1", style()->standardIcon(QStyle::SP_ArrowForward));
     go->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* newFolder = makeSpeedButton(this, "BitBtn4", style()->standardIcon(QStyle::SP_FileDialogNewFolder));
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(m_path, 1);
     pathRow->addWidget(go);
+    pathRow->addWidget(newFolder);
 
     m_folders = new QFileSystemModel(this);
     m_folders->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
@@ -69,29 +73,12 @@ void DestinationDialog::buildLayout() {
         m_tree->hideColumn(column);
     m_tree->setMinimumHeight(160);
 
-    auto* newFolder = makeSpeedButton(this, "BitBtn4", style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    m_proceed = makeSpeedButton(this, "BitBtn1", style()->standardIcon(QStyle::SP_DialogApplyButton));
-    m_proceed->setEnabled(false);
-    auto* cancel = makeSpeedButton(this, "BitBtn2", style()->standardIcon(QStyle::SP_DialogCancelButton));
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(newFolder);
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_proceed);
-    buttonRow->addWidget(cancel);
-
-    m_strip =
-        new DialogImageStrip({"Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8", "Image9"}, this);
-
     auto* content = new QVBoxLayout;
-    content->setContentsMargins(11, 11, 11, 0);
+    content->setContentsMargins(0, 0, 0, 0);
     content->addLayout(promptRow);
     content->addLayout(pathRow);
     content->addWidget(m_tree, 1);
-    content->addLayout(buttonRow);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(content, 1);
-    page->addWidget(m_strip);
+    setContent(content);
     resize(460, 400);
 
     connect(m_path, &QLineEdit::returnPressed, this, &DestinationDialog::SpeedButton1Click);
@@ -106,40 +93,25 @@ void DestinationDialog::buildLayout() {
     m_tree->installEventFilter(this);
     connect(m_tree->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_keepInSight = false; });
     connect(newFolder, &QToolButton::clicked, this, &DestinationDialog::BitBtn4Click);
-    connect(m_proceed, &QToolButton::clicked, this, &DestinationDialog::BitBtn1Click);
-    connect(cancel, &QToolButton::clicked, this, &DestinationDialog::reject);
-}
-
-void DestinationDialog::setLanguageCode(int languageCode) {
-    m_languageCode = languageCode;
-}
-
-void DestinationDialog::setStripPicture(const QPixmap& picture) {
-    m_stripPicture = picture;
 }
 
 QString DestinationDialog::TextById(int id) const {
     if (id < 1 || id > static_cast<int>(std::size(DestinationMessages)))
         return {};
-    return DestinationMessages[id - 1].in(m_languageCode);
+    return DestinationMessages[id - 1].in(languageCode());
 }
 
-void DestinationDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        m_proceedTimer->start();
-        m_proceed->setEnabled(false);
-        applyCaptions(this, DestinationCaptions, m_languageCode);
-        m_strip->showPicture(m_stripPicture);
-        m_path->setText(m_destDir.isEmpty() ? QDir::homePath() + u'/' : m_destDir);
-        m_cancelled = true;
-        setTreePath(m_path->text());
-        m_path->setFocus();
-    }
-    QDialog::showEvent(event);
+void DestinationDialog::prepareShowing() {
+    m_proceedTimer->start();
+    proceedButton()->setEnabled(false);
+    applyCaptions(this, DestinationCaptions, languageCode());
+    m_path->setText(m_destDir.isEmpty() ? QDir::homePath() + u'/' : m_destDir);
+    setTreePath(m_path->text());
+    m_path->setFocus();
 }
 
 void DestinationDialog::setVisible(bool visible) {
-    QDialog::setVisible(visible);
+    ProceedCancelDialog::setVisible(visible);
     // After showing, because the dialog's first focus selects the whole field. The caret stands
     // before the closing "/", ready for a folder name to be changed.
     if (visible) {
@@ -158,7 +130,7 @@ bool DestinationDialog::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    return QDialog::eventFilter(watched, event);
+    return ProceedCancelDialog::eventFilter(watched, event);
 }
 
 void DestinationDialog::keepChosenFolderInSight() {
@@ -168,12 +140,11 @@ void DestinationDialog::keepChosenFolderInSight() {
 
 void DestinationDialog::done(int result) {
     m_proceedTimer->stop();
-    m_strip->clearPictures();
-    QDialog::done(result);
+    ProceedCancelDialog::done(result);
 }
 
 void DestinationDialog::Timer1Timer() {
-    m_proceed->setEnabled(isFolder(m_path->text()));
+    proceedButton()->setEnabled(isFolder(m_path->text()));
 }
 
 void DestinationDialog::SpeedButton1Click() {
@@ -185,7 +156,7 @@ void DestinationDialog::SpeedButton1Click() {
     }
 }
 
-void DestinationDialog::BitBtn1Click() {
+void DestinationDialog::proceed() {
     const QString path = m_path->text();
     if (!isFolder(path))
         CreateFolderPath(path);
@@ -194,7 +165,6 @@ void DestinationDialog::BitBtn1Click() {
         return;
     }
     m_destDir = path;
-    m_cancelled = false;
     accept();
 }
 

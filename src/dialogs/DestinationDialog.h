@@ -1,35 +1,25 @@
 #pragma once
 
-#include <QDialog>
-#include <QPixmap>
+#include "dialogs/ProceedCancelDialog.h"
+
 #include <QString>
 
-class DialogImageStrip;
 class QFileSystemModel;
 class QLineEdit;
-class QModelIndex;
 class QTimer;
-class QToolButton;
 class QTreeView;
 
 // The modal dialog in which the user picks the folder that receives the output of an operation.
 // It reads and stores nothing itself: the caller proposes a folder and reads the outcome.
-class DestinationDialog : public QDialog {
+class DestinationDialog : public ProceedCancelDialog {
     Q_OBJECT
 public:
     explicit DestinationDialog(QWidget* parent = nullptr);
-
-    // 1 German, 0 English; takes effect at the next showing.
-    void setLanguageCode(int languageCode);
-    // The main window's toolbar picture for the images along the bottom edge.
-    void setStripPicture(const QPixmap& picture);
 
     // The folder proposed at the next showing; the user's home folder when empty.
     void setDestDir(const QString& folder) { m_destDir = folder; }
     // After Weiter: the path field's text as it stood; otherwise the folder proposed.
     const QString& DestDir() const { return m_destDir; }
-    // False exactly when Weiter closed the dialog.
-    bool Cancelled() const { return m_cancelled; }
 
     // Creates the missing folders along the path; true when the path is a folder afterwards.
     static bool CreateFolderPath(const QString& path);
@@ -40,7 +30,7 @@ public:
     // Go to the typed path, or say it is no folder and take the tree's folder back.
     void SpeedButton1Click();
     // Weiter: take the path field's folder, creating it when needed.
-    void BitBtn1Click();
+    void proceed() override;
     // Ask for a name and create that folder below the path field's folder.
     void BitBtn4Click();
 
@@ -51,7 +41,7 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void prepareShowing() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,15 +54,11 @@ private:
     QLineEdit* m_path = nullptr;
     QTreeView* m_tree = nullptr;
     QFileSystemModel* m_folders = nullptr;
-    QToolButton* m_proceed = nullptr;
-    DialogImageStrip* m_strip = nullptr;
     QTimer* m_proceedTimer = nullptr;
 
-    QPixmap m_stripPicture;
     QString m_destDir;
-    int m_languageCode = 0;
-    bool m_cancelled = true;
     // Set while the program moves the tree, so that only the user's moves reach the path field.
     bool m_movingTree = false;
+    // The folder the program chose stays in sight until the user takes the tree in hand.
     bool m_keepInSight = false;
 };

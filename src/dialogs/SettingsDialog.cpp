@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,11 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -60,51 +57,29 @@ QLabel* addPanelRow(QGridLayout* grid, QWidget* panel, const char* captionName, 
 } // namespace
 
 SettingsDialog::SettingsDialog(const TBReg& reg, QWidget* parent)
-    : QDialog(parent)
+    : ProceedCancelDialog(
+          {"Form2",
+           "SpeedButton1",
+           "SpeedButton2",
+           {"Image5", "Image6", "Image7", "Image8", "Image9", "Image10", "Image11", "Image12", "Image15"}},
+          parent)
     , m_reg(reg)
-    , m_programFolder(TBReg::AppDir())
-    , m_stripPicture(QStringLiteral(":/band.png")) {
-    setObjectName(QStringLiteral("Form2"));
-    setModal(true);
-    buildLayout();
-    connectEditing();
-    m_displayTimer = named(new QTimer(this), "Timer1");
-    m_displayTimer->setInterval(DisplayUpdateMs);
-    connect(m_displayTimer, &QTimer::timeout, this, &SettingsDialog::Timer1Timer);
-}
-
-void SettingsDialog::buildLayout() {
+    , m_programFolder(TBReg::AppDir()) {
     m_pages = named(new QTabWidget(this), "PageControl1");
     m_pages->addTab(buildSplitPage(), QIcon(QStringLiteral(":/menu-split.png")), QString());
     m_pages->addTab(buildJoinPage(), QIcon(QStringLiteral(":/menu-merge.png")), QString());
     m_pages->addTab(buildGeneralPage(), QIcon(QStringLiteral(":/menu-settings.png")), QString());
-
-    auto* ok = makeSpeedButton(this, "SpeedButton1", style()->standardIcon(QStyle::SP_DialogOkButton));
-    auto* cancel = makeSpeedButton(this, "SpeedButton2", style()->standardIcon(QStyle::SP_DialogCancelButton));
-    connect(ok, &QToolButton::clicked, this, &SettingsDialog::SpeedButton1Click);
-    connect(cancel, &QToolButton::clicked, this, &SettingsDialog::reject);
-    auto* bevel = named(new QFrame(this), "Bevel1");
-    bevel->setFrameShape(QFrame::HLine);
-    bevel->setFrameShadow(QFrame::Sunken);
-    auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(ok);
-    buttonRow->addWidget(cancel);
-
-    m_strip = new DialogImageStrip(
-        {"Image5", "Image6", "Image7", "Image8", "Image9", "Image10", "Image11", "Image12", "Image15"}, this);
-
     auto* content = new QVBoxLayout;
-    content->setContentsMargins(8, 8, 8, 0);
-    content->addWidget(m_pages, 1);
-    content->addLayout(buttonRow);
-    content->addWidget(bevel);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(content, 1);
-    page->addWidget(m_strip);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addWidget(m_pages);
+    setContent(content);
     // Wide enough for either language, so the dialog keeps its size when the language changes.
     setMinimumWidth(520);
+
+    connectEditing();
+    m_displayTimer = named(new QTimer(this), "Timer1");
+    m_displayTimer->setInterval(DisplayUpdateMs);
+    connect(m_displayTimer, &QTimer::timeout, this, &SettingsDialog::Timer1Timer);
 }
 
 QWidget* SettingsDialog::buildSplitPage() {
@@ -262,17 +237,9 @@ void SettingsDialog::connectEditing() {
     }
 }
 
-void SettingsDialog::setLanguageCode(int languageCode) {
-    m_languageCode = languageCode;
-}
-
-void SettingsDialog::setStripPicture(const QPixmap& picture) {
-    m_stripPicture = picture;
-}
-
 void SettingsDialog::applyCaptions() {
     for (const QString& component : SettingsTexts::CaptionedComponents()) {
-        const QString caption = SettingsTexts::Caption(component, m_languageCode);
+        const QString caption = SettingsTexts::Caption(component, languageCode());
         if (component == objectName()) {
             setWindowTitle(caption);
             continue;
@@ -288,25 +255,21 @@ void SettingsDialog::applyCaptions() {
             label->setText(caption);
     }
     m_sizeChoice->clear();
-    m_sizeChoice->addItems(SettingsTexts::SizeChoices(m_languageCode));
+    m_sizeChoice->addItems(SettingsTexts::SizeChoices(languageCode()));
 }
 
-void SettingsDialog::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        applyCaptions();
-        m_strip->showPicture(m_stripPicture);
-        m_displayTimer->start();
-        setTextColour(m_partCount, LabelColour::Black);
-        setTextColour(m_partSizeText, LabelColour::Black);
-        LoadSettings();
-    }
-    QDialog::showEvent(event);
+void SettingsDialog::prepareShowing() {
+    applyCaptions();
+    m_displayTimer->start();
+    setTextColour(m_partCount, LabelColour::Black);
+    setTextColour(m_partSizeText, LabelColour::Black);
+    LoadSettings();
 }
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_sizeText && event->type() == QEvent::FocusOut)
         Edit2Exit();
-    return QDialog::eventFilter(watched, event);
+    return ProceedCancelDialog::eventFilter(watched, event);
 }
 
 void SettingsDialog::done(int result) {
@@ -314,8 +277,7 @@ void SettingsDialog::done(int result) {
     if (result != QDialog::Accepted && m_sizeText->hasFocus())
         Edit2Exit();
     m_displayTimer->stop();
-    m_strip->clearPictures();
-    QDialog::done(result);
+    ProceedCancelDialog::done(result);
 }
 
 void SettingsDialog::LoadSettings() {
@@ -430,7 +392,7 @@ void SettingsDialog::CheckBox1Click() {
 }
 
 void SettingsDialog::Timer1Timer() {
-    const SettingsDisplay display = ComputeSettingsDisplay(m_settings, m_original, m_languageCode);
+    const SettingsDisplay display = ComputeSettingsDisplay(m_settings, m_original, languageCode());
     m_originalPlain->setText(display.label4);
     m_originalText->setText(display.label3);
     m_partCount->setText(display.label1);
@@ -440,7 +402,7 @@ void SettingsDialog::Timer1Timer() {
     setTextColour(m_partSizeText, display.label8Colour);
 }
 
-void SettingsDialog::SpeedButton1Click() {
+void SettingsDialog::proceed() {
     Edit2Exit();
     SaveSettings();
     accept();

@@ -4,11 +4,10 @@
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 
-#include <QDialog>
-#include <QPixmap>
+#include "dialogs/ProceedCancelDialog.h"
+
 #include <array>
 
-class DialogImageStrip;
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -24,15 +23,11 @@ class UpDownButtons;
 // The modal dialog in which the user edits the split and join settings and the program's
 // launchers. Every showing starts from the store; only Ok writes the settings back and creates or
 // removes the launchers. A custom part size is remembered as soon as the user leaves its field.
-class SettingsDialog : public QDialog {
+class SettingsDialog : public ProceedCancelDialog {
     Q_OBJECT
 public:
     explicit SettingsDialog(const TBReg& reg, QWidget* parent = nullptr);
 
-    // 1 German, 0 English; takes effect at the next showing.
-    void setLanguageCode(int languageCode);
-    // The main window's toolbar picture for the images along the bottom edge.
-    void setStripPicture(const QPixmap& picture);
     // The folder of the program file the launchers start, ending with "/".
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     // The file of the main list the information panel describes.
@@ -57,17 +52,16 @@ public:
     void CheckBox1Click();
     // Recomputes the information panel.
     void Timer1Timer();
-    // Ok: remember a custom size, save, close.
-    void SpeedButton1Click();
 
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void prepareShowing() override;
+    // Ok: remember a custom size, save, close.
+    void proceed() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLayout();
     QWidget* buildSplitPage();
     QWidget* buildJoinPage();
     QWidget* buildGeneralPage();
@@ -82,8 +76,6 @@ private:
     SplitSettings m_settings;
     OriginalSize m_original;
     QString m_programFolder;
-    QPixmap m_stripPicture;
-    int m_languageCode = 0;
 
     QTabWidget* m_pages = nullptr;
     QRadioButton* m_bySize = nullptr;
@@ -107,6 +99,5 @@ private:
     QCheckBox* m_deleteParts = nullptr;
     // The launcher boxes in the order of AllShortcutKinds.
     std::array<QCheckBox*, 4> m_shortcutBoxes{};
-    DialogImageStrip* m_strip = nullptr;
     QTimer* m_displayTimer = nullptr;
 };

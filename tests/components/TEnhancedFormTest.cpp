@@ -6,6 +6,7 @@
 #include "components/TEnhancedFormProgram.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -54,7 +55,7 @@ std::unique_ptr<QWidget> makeLaidOutForm() {
 
 void activate(QWidget* form) {
     form->show();
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
     for (int round = 0; round < 50 && !form->isActiveWindow(); ++round)
         QCoreApplication::processEvents();
 }
@@ -143,6 +144,23 @@ TEST(TEnhancedForm, DrawsItsOwnFrameAndKeepsTheClientSize) {
             EXPECT_EQ(form->contentsMargins(), margins);
         else
             EXPECT_EQ(child->pos(), QPoint(5 + margins.left(), 6 + margins.top()));
+    }
+}
+
+TEST(TEnhancedForm, FramelessWhateverTitleBarHintsTheFormAskedFor) {
+    for (Qt::WindowFlags flags : {
+             Qt::WindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+             Qt::WindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint),
+             Qt::WindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint),
+         }) {
+        QDialog form;
+        form.setWindowFlags(flags);
+        const Qt::WindowFlags before = form.windowFlags();
+        auto* decoration = new TEnhancedForm(&form);
+        EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint)) << flags.toInt();
+        EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), before.testFlag(Qt::WindowStaysOnTopHint));
+        delete decoration;
+        EXPECT_EQ(form.windowFlags(), before);
     }
 }
 
@@ -244,6 +262,44 @@ TEST(TEnhancedForm, CaptionColoursFollowTheActivationState) {
     }
 }
 
+TEST(TEnhancedForm, CaptionIsDrawnInTheTitleBarFont) {
+    QWidget form;
+    form.setWindowTitle(QStringLiteral("HHHHHHHH"));
+    form.resize(500, 80);
+    TEnhancedForm decoration(&form);
+    decoration.setBorderStyle(TBorderStyle::bsDialog);
+    decoration.TitleBar()->setType(TGradientType::gtNone);
+    const QImage look = form.grab().toImage();
+    const QRect text = decoration.nonClientLayout().text;
+    int first = -1;
+    int last = -1;
+    for (int x = text.left(); x <= text.right(); ++x)
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            if (qGray(look.pixel(x, y)) > 200) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+    const QRect measured = QFontMetrics(decoration.TitleBar()->font()).boundingRect(form.windowTitle());
+    EXPECT_NEAR(last - first + 1, measured.width(), 3);
+}
+
+TEST(TEnhancedForm, IconWithoutPicturesFallsBackToTheProgramFileIcon) {
+    QWidget form;
+    QIcon missing;
+    missing.addFile(QStringLiteral(":/no-such-picture.png"), QSize(16, 16));
+    form.setWindowIcon(missing);
+    form.resize(300, 80);
+    TEnhancedForm decoration(&form);
+    decoration.setBorderStyle(TBorderStyle::bsSizeable);
+    const QImage look = form.grab().toImage();
+    const QRect text = decoration.nonClientLayout().text;
+    int brightest = 0;
+    for (int x = text.left(); x < text.left() + 18; ++x)
+        for (int y = text.top(); y <= text.bottom(); ++y)
+            brightest = std::max(brightest, qGray(look.pixel(x, y)));
+    EXPECT_GT(brightest, 150); // the gradient starts black; the file icon is light
+}
+
 TEST(TEnhancedForm, InactiveCaptionTurnsGreyWhereThePaletteKeepsOneHighlight) {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Highlight, Navy);
@@ -287,6 +343,16 @@ TEST(TEnhancedForm, CaptionButtonsDoWhatTheyShow) {
     EXPECT_TRUE(window->isVisible());
     click(window.get(), close);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST(TEnhancedForm, DialogCloseButtonRejectsTheDialog) {
+    auto dialog = makeDemoDialog(DemoLanguage::German);
+    TEnhancedForm* decoration = attachProgramDecoration(dialog.get(), ProgramWindowKind::Dialog);
+    dialog->setResult(QDialog::Accepted);
+    dialog->show();
+    click(dialog.get(), buttonCentre(*decoration, TEFCaptionButton::Close));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
 }
 
 TEST(TEnhancedForm, InactiveMaximiseButtonDoesNothing) {

@@ -1,6 +1,7 @@
 #include "dialogs/DestinationDialog.h"
 
-#include "support/QStringPrinter.h"
+#include "DialogChildrenAndCaptions.h"
+#include "dialogs/DestinationDialogTexts.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAbstractButton>
@@ -69,7 +70,6 @@ TEST_F(DestinationDialogTest, OpensOnTheHomeFolderWithTheCaretBeforeTheLastSlash
     EXPECT_EQ(path()->text(), home);
     EXPECT_EQ(path()->cursorPosition(), home.size() - 1);
     EXPECT_EQ(m_dialog.treePath(), home);
-    EXPECT_TRUE(m_dialog.Cancelled());
     EXPECT_FALSE(proceedButton()->isEnabled());
 }
 
@@ -91,7 +91,7 @@ TEST_F(DestinationDialogTest, ProceedReturnsThePathFieldAsTyped) {
     ASSERT_TRUE(QDir().mkdir(folder("out")));
     showWith(folder());
     typePath(folder("out"));
-    m_dialog.BitBtn1Click();
+    m_dialog.proceed();
     EXPECT_FALSE(m_dialog.Cancelled());
     EXPECT_EQ(m_dialog.DestDir(), folder("out"));
     EXPECT_FALSE(m_dialog.isVisible());
@@ -101,20 +101,22 @@ TEST_F(DestinationDialogTest, ProceedCreatesAMissingFolderOrSaysItCannot) {
     makeFile("file");
     showWith(folder());
     typePath(folder("new/deeper"));
-    m_dialog.BitBtn1Click();
+    m_dialog.proceed();
     EXPECT_TRUE(QFileInfo(folder("new/deeper")).isDir());
     EXPECT_EQ(m_dialog.DestDir(), folder("new/deeper"));
 
     showWith(folder());
     typePath(folder("file/sub"));
     m_messages.answer(MessageAnswer::Ok);
-    m_dialog.BitBtn1Click();
+    m_dialog.proceed();
     ASSERT_EQ(m_messages.shown().size(), 1u);
     EXPECT_EQ(m_messages.shown()[0].text, "An error ocurred while creating the folder.\nPlease select another folder.");
     EXPECT_EQ(m_messages.shown()[0].caption, "Brimvale Parcelon");
     EXPECT_EQ(m_messages.shown()[0].flags, MbExclamationOk);
     EXPECT_TRUE(m_dialog.isVisible());
+    m_dialog.reject();
     EXPECT_TRUE(m_dialog.Cancelled());
+    EXPECT_EQ(m_dialog.DestDir(), folder());
 }
 
 TEST_F(DestinationDialogTest, CancelKeepsTheProposedFolderAfterBrowsing) {
@@ -129,7 +131,7 @@ TEST_F(DestinationDialogTest, CancelKeepsTheProposedFolderAfterBrowsing) {
 
 TEST_F(DestinationDialogTest, ShowingAgainAfterProceedStartsCancelled) {
     showWith(folder());
-    m_dialog.BitBtn1Click();
+    m_dialog.proceed();
     ASSERT_FALSE(m_dialog.Cancelled());
     showWith(folder());
     m_dialog.reject();
@@ -202,18 +204,9 @@ TEST_F(DestinationDialogTest, NewFolderThatCannotBeCreatedRestoresThePath) {
 }
 
 TEST_F(DestinationDialogTest, CaptionsFollowTheLanguageAtEveryShowing) {
-    const struct {
-        int languageCode;
-        QString title, proceed, prompt;
-    } cases[] = {
-        {1, "Zielordner wählen", "&Weiter", "Wählen Sie den Ordner, in dem die Datei(en) erstellt werden sollen"},
-        {0, "Select Destination Folder", "&Proceed", "Please select the folder where to place the generated files"},
-    };
-    for (const auto& c : cases) {
-        showWith(folder(), c.languageCode);
-        EXPECT_EQ(m_dialog.windowTitle(), c.title);
-        EXPECT_EQ(proceedButton()->text(), c.proceed);
-        EXPECT_EQ(m_dialog.findChild<QLabel*>("Label1")->text(), c.prompt);
+    for (const int languageCode : {1, 0}) {
+        showWith(folder(), languageCode);
+        expectCaptionsShown(m_dialog, DestinationCaptions, languageCode);
         m_dialog.reject();
     }
 }

@@ -1,5 +1,6 @@
 #include "dialogs/SettingsDialog.h"
 
+#include "DialogChildrenAndCaptions.h"
 #include "components/core/TBReg.h"
 #include "dialogs/ShellShortcuts.h"
 #include "support/QStringPrinter.h"
@@ -66,10 +67,9 @@ protected:
 
     template <typename Widget = QWidget>
     Widget* control(const char* name) const {
-        auto* widget = m_dialog.findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return childOf<Widget>(m_dialog, name);
     }
+    void pressOk() const { control<QToolButton>("SpeedButton1")->click(); }
     QString text(const char* labelName) const { return control<QLabel>(labelName)->text(); }
     bool isRed(const char* labelName) const {
         return control<QLabel>(labelName)->palette().color(QPalette::WindowText) == QColor(Qt::red);
@@ -281,7 +281,7 @@ TEST_F(SettingsDialogTest, OkStoresEveryValueAndCancelStoresNone) {
     control<QRadioButton>("RadioButton5")->click();
     control<QCheckBox>("CheckBox2")->click();
     control<QRadioButton>("RadioButton2")->click();
-    m_dialog.SpeedButton1Click();
+    pressOk();
     EXPECT_FALSE(m_dialog.isVisible());
     const QMap<QString, QString> expected = {
         {"SplitMode", "2"},        {"SizeIndex", "8"},  {"Size", "3000"},           {"LastIndivSizeMB", "3000"},
@@ -327,7 +327,7 @@ TEST_F(SettingsDialogTest, LauncherBoxesShowAndDecideWhichLaunchersExist) {
     EXPECT_FALSE(control("CheckBox7")->isEnabled());
     desktop->click();
     control<QCheckBox>("CheckBox5")->click();
-    m_dialog.SpeedButton1Click();
+    pressOk();
     EXPECT_TRUE(ShellShortcuts::exists(ShortcutKind::Desktop));
     EXPECT_TRUE(ShellShortcuts::exists(ShortcutKind::SendTo));
     EXPECT_FALSE(ShellShortcuts::exists(ShortcutKind::StartMenu));
@@ -343,7 +343,7 @@ TEST_F(SettingsDialogTest, LauncherBoxesShowAndDecideWhichLaunchersExist) {
 
     showOneFile("1000");
     desktop->click();
-    m_dialog.SpeedButton1Click();
+    pressOk();
     EXPECT_FALSE(ShellShortcuts::exists(ShortcutKind::Desktop));
     EXPECT_TRUE(ShellShortcuts::exists(ShortcutKind::SendTo));
 
