@@ -171,7 +171,8 @@ benchBigMemory() {
         return
     fi
     local big=$((8 * 1024 * 1024 * 1024)) base=""
-    for candidate in /dev/shm "$build"; do
+    # The disk first: 8 GiB on tmpfs would be held in memory the machine may need.
+    for candidate in "$build" /dev/shm; do
         if [ "$(freeBytes "$candidate")" -gt $((big + 512 * 1024 * 1024)) ]; then
             base=$candidate
             break

@@ -125,6 +125,17 @@ TEST_F(ParcelonProgramTest, SplitJoinAndCutGiveBackTheBytes) {
     EXPECT_EQ(read("c.bin"), source.mid(7000));
 }
 
+TEST_F(ParcelonProgramTest, ANameABatchFileCannotHoldGetsNoBatchFile) {
+    const QString name = QStringLiteral("文書.bin");
+    write(name, Numbered(300));
+    const ParcelonRun split = run({"split", name, "-s", "100"});
+    EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
+    EXPECT_EQ(read(name + ".003").size(), 100);
+    EXPECT_FALSE(exists(name + ".bat"));
+    EXPECT_TRUE(split.err.startsWith(QStringLiteral("No batch file was written: the name '")))
+        << split.err.toStdString();
+}
+
 TEST_F(ParcelonProgramTest, UnsetOptionsComeFromTheStoredSettings) {
     const QByteArray source = write("data.bin", Numbered(2500));
     m_store.Push("SizeIndex", "6");
