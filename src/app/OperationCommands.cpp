@@ -137,13 +137,7 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
         m_window.progressDisplay().finish();
         m_window.showOperationFile(QString());
         m_window.setBusy(false);
-        if (result.error.kind == OperationError::Kind::OutputIsInput)
-            showMessage(
-                OperationTextById(OperationText::OutputIsInput, language)
-                    .arg(QString::fromStdString(result.error.path), QString::fromStdString(result.error.inputPath)),
-                MbExclamationOk);
-        else
-            showMessage(OperationTextById(OperationText::InvalidRequest, language), MbExclamationOk);
+        showMessage(OperationRefusalText(result.error, language), MbExclamationOk);
         return;
     }
 }

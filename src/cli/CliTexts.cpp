@@ -11,7 +11,7 @@ struct TextPair {
     const char16_t* english;
 };
 
-constexpr std::array<TextPair, 7> Messages{{
+constexpr std::array<TextPair, 8> Messages{{
     {u"' existiert bereits, und ohne Terminal kann nicht nachgefragt werden.\n"
      u"Mit -y wird sie überschrieben.",
      u"' already exists, and without a terminal there is no one to ask.\nGive -y to overwrite it."},
@@ -22,6 +22,8 @@ constexpr std::array<TextPair, 7> Messages{{
     {u"Die Dateipositionen müssen aufsteigen: %1 folgt auf %2.", u"The positions must rise: %1 follows %2."},
     {u"Die Längen ergeben zusammen %1 Bytes und erreichen damit das Dateiende (%2 Bytes).",
      u"The lengths add up to %1 bytes and so reach the end of the file (%2 bytes)."},
+    {u"Die Längen ergeben zusammen mehr als %1 Bytes und erreichen damit das Dateiende.",
+     u"The lengths add up to more than %1 bytes and so reach the end of the file."},
     {u" [j/N] ", u" [y/N] "},
     {u" [j/n/A] ", u" [y/n/C] "},
 }};

@@ -12,6 +12,7 @@ enum class CliMessage {
     PositionBeyondEnd,  // %1 position, %2 file size
     PositionsNotRising, // %1 position, %2 the one before
     LengthsBeyondEnd,   // %1 sum, %2 file size
+    LengthsOverflow,    // %1 the largest number of bytes a position can hold
     YesNoHint,          // appended to a yes/no question
     YesNoCancelHint,    // appended to a yes/no/cancel question
 };

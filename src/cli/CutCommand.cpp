@@ -7,6 +7,7 @@
 #include "engine/SpecialSplit.h"
 
 #include <cerrno>
+#include <limits>
 
 namespace {
 
@@ -21,7 +22,10 @@ QString PositionProblem(const CutArguments& arguments, std::int64_t sourceSize, 
         if (!arguments.relative && entry.position <= previous)
             return CliText(CliMessage::PositionsNotRising, language).arg(entry.position).arg(previous);
         previous = entry.position;
-        sum += entry.position; // each is below the size, so the sum cannot overflow
+        // Each is below the size, but enough of them on a huge sparse file can still add up past
+        // the 64-bit range.
+        if (__builtin_add_overflow(sum, entry.position, &sum))
+            return CliText(CliMessage::LengthsOverflow, language).arg(std::numeric_limits<std::int64_t>::max());
     }
     if (arguments.relative && sum >= sourceSize)
         return CliText(CliMessage::LengthsBeyondEnd, language).arg(sum).arg(sourceSize);

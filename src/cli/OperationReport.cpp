@@ -34,13 +34,7 @@ int ReportOutcome(CliHost& host, const OperationResult& result, int languageCode
                   QString::fromStdString(result.error.path + ": " + result.error.reason()));
         return ExitFailed;
     case OperationOutcome::Refused:
-        if (result.error.kind == OperationError::Kind::OutputIsInput) {
-            host.tell(
-                OperationTextById(OperationText::OutputIsInput, languageCode)
-                    .arg(QString::fromStdString(result.error.path), QString::fromStdString(result.error.inputPath)));
-        } else {
-            host.tell(OperationTextById(OperationText::InvalidRequest, languageCode));
-        }
+        host.tell(OperationRefusalText(result.error, languageCode));
         return ExitRefused;
     }
     return ExitFailed;

@@ -7,6 +7,7 @@
 #include "cli/Terminal.h"
 #include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
+#include "components/core/StoreTexts.h"
 #include "components/core/TBReg.h"
 
 #include <cstdio>
@@ -47,6 +48,8 @@ int RunParcelon(const std::vector<std::string>& args) {
     InstallStopSignal();
     const TBReg store(ProgramIdentity::SettingsProgram, ProgramIdentity::SettingsCompany);
     const CliContext context{arguments, store, StoredLanguage(store), StderrIsTerminal() && !arguments.quiet};
+    if (const SettingsFileRead read = store.readState(); read.failed())
+        PrintError(StoreReadProblemText(store.storePath(), read, context.languageCode));
     switch (arguments.kind) {
     case CliCommandKind::Split:
         return RunSplit(context);

@@ -1,8 +1,11 @@
 #include "companions/BParser.h"
 
+#include "companions/ExpressionError.h"
 #include "companions/ExpressionEval.h"
 #include "companions/ExpressionNumbers.h"
 #include "companions/ExpressionText.h"
+
+#include <cmath>
 
 BParser::BParser()
     : m_root(std::make_unique<Tree>()) {}
@@ -13,11 +16,21 @@ bool BParser::CreateTree() {
     m_workingExpression = EntferneKlammern(m_workingExpression);
     m_workingExpression = WandleSinCosTanUm(m_workingExpression, m_settings.convertAllColonsAndDots, decimalSymbol);
     m_root = std::make_unique<Tree>();
-    return MakeTree(*m_root, m_workingExpression, decimalSymbol);
+    const TreeResult result = MakeTree(*m_root, m_workingExpression, decimalSymbol);
+    m_treeError = result == TreeResult::TooLarge
+                      ? QStringLiteral("Der Ausdruck ist zu lang (über 65536 Zeichen) oder zu tief verschachtelt (über "
+                                       "1000 Ebenen). / The expression is too long (over 65536 characters) or nested "
+                                       "too deeply (over 1000 levels).")
+                      : QString();
+    return result == TreeResult::Built;
 }
 
 long double BParser::Evaluate() {
     const long double value = Eval(*m_root, m_settings);
+    // An overflow or an undefined operation in between gives no usable value either.
+    if (!std::isfinite(value))
+        throw ExpressionError(
+            QStringLiteral("Das Ergebnis ist keine endliche Zahl. / The result is not a finite number."));
     m_ergebnisString = ::LongDoubleToStr(value, m_settings);
     return value;
 }

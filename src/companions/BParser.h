@@ -24,8 +24,12 @@ public:
     // Replaces the tree; false when the expression is no valid expression, and the tree then
     // must not be evaluated.
     bool CreateTree();
+    // Why the last CreateTree failed when the text was too long or its tree too deep to build
+    // safely; empty otherwise.
+    const QString& treeError() const { return m_treeError; }
     // The value for the current variable values; also sets ergebnisString(). Throws
-    // ExpressionError, and ergebnisString() then keeps its previous text.
+    // ExpressionError, also for a result that is not finite (an overflow, NaN), and
+    // ergebnisString() then keeps its previous text.
     long double Evaluate();
     // The last value of Evaluate, formatted with the precision and decimal symbol in use.
     const QString& ergebnisString() const { return m_ergebnisString; }
@@ -38,5 +42,6 @@ private:
     QString m_expression;
     ExpressionSettings m_settings;
     QString m_ergebnisString;
+    QString m_treeError;
     std::unique_ptr<Tree> m_root;
 };

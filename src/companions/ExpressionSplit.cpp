@@ -34,8 +34,9 @@ std::optional<OperatorRank> rankOf(QChar c, int n) {
 
 } // namespace
 
-ExpressionSplit SplitLowest(const QString& text) {
-    const QString rewritten = Assiotiativitaet(text);
+ExpressionSplitView splitLowestInPlace(QChar* begin, QChar* end) {
+    flipSignsAfterFirstMinus(begin, end);
+    const QStringView rewritten(begin, end);
     int level = 0;
     qsizetype splitAt = -1;
     int splitRank = 0;
@@ -57,6 +58,14 @@ ExpressionSplit SplitLowest(const QString& text) {
     }
     if (splitAt < 0)
         return {};
-    return {EntferneKlammern(rewritten.left(splitAt)), EntferneKlammern(rewritten.mid(splitAt + 1)),
-            QString(rewritten[splitAt])};
+    return {withoutEnclosingParentheses(rewritten.left(splitAt)),
+            withoutEnclosingParentheses(rewritten.mid(splitAt + 1)), rewritten[splitAt]};
+}
+
+ExpressionSplit SplitLowest(const QString& text) {
+    QString rewritten = text;
+    const ExpressionSplitView split = splitLowestInPlace(rewritten.data(), rewritten.data() + rewritten.size());
+    if (split.op.isNull())
+        return {};
+    return {split.before.toString(), split.after.toString(), QString(split.op)};
 }

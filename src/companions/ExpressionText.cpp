@@ -1,6 +1,7 @@
 #include "companions/ExpressionText.h"
 
 #include <array>
+#include <span>
 
 QString EntferneLeerzeichen(const QString& text) {
     QString result = text;
@@ -9,6 +10,11 @@ QString EntferneLeerzeichen(const QString& text) {
 }
 
 QString EntferneKlammern(const QString& text) {
+    const QStringView inner = withoutEnclosingParentheses(text);
+    return inner.size() == text.size() ? text : inner.toString();
+}
+
+QStringView withoutEnclosingParentheses(QStringView text) {
     if (!text.startsWith(QLatin1Char('(')) || !text.endsWith(QLatin1Char(')')))
         return text;
     int depth = 0;
@@ -72,9 +78,14 @@ QString WandleSinCosTanUm(const QString& text, bool convertAllColonsAndDots, QCh
 
 QString Assiotiativitaet(const QString& text) {
     QString result = text;
+    flipSignsAfterFirstMinus(result.data(), result.data() + result.size());
+    return result;
+}
+
+void flipSignsAfterFirstMinus(QChar* begin, QChar* end) {
     int depth = 0;
     bool minusMode = false;
-    for (QChar& c : result) {
+    for (QChar& c : std::span(begin, end)) {
         if (c == QLatin1Char('('))
             ++depth;
         else if (c == QLatin1Char(')'))
@@ -89,5 +100,4 @@ QString Assiotiativitaet(const QString& text) {
             c = QLatin1Char('-');
         }
     }
-    return result;
 }

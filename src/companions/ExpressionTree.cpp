@@ -4,6 +4,7 @@
 #include "companions/GeneralFloatText.h"
 
 #include <array>
+#include <utility>
 
 bool IsZahl(const QString& text, QChar decimalSymbol) {
     static const std::array<QLatin1StringView, 6> functionCodes{{QLatin1StringView("s"), QLatin1StringView("c"),
@@ -23,26 +24,78 @@ bool IsZahl(const QString& text, QChar decimalSymbol) {
     return IsLongDouble(text, decimalSymbol);
 }
 
-bool MakeTree(Tree& node, const QString& text, QChar decimalSymbol) {
-    ExpressionSplit split = SplitLowest(text);
-    if (split.before.isEmpty() && split.op == QLatin1String("-"))
-        split.before = QStringLiteral("0");
-    if (split.op.isEmpty() && split.before.isEmpty() && split.after.isEmpty()) {
-        if (!IsZahl(text, decimalSymbol))
-            return false;
-        node.text = text;
-        return true;
-    }
-    if (split.op.isEmpty() || split.before.isEmpty() || split.after.isEmpty())
-        return false;
+namespace {
 
-    node.text = split.op;
-    node.before = std::make_unique<Tree>(Tree{split.before, nullptr, nullptr});
-    node.after = std::make_unique<Tree>(Tree{split.after, nullptr, nullptr});
-    bool built = true;
-    if (!IsZahl(split.before, decimalSymbol))
-        built = MakeTree(*node.before, split.before, decimalSymbol) && built;
-    if (!IsZahl(split.after, decimalSymbol))
-        built = MakeTree(*node.after, split.after, decimalSymbol) && built;
-    return built;
+// Larger trees are refused: building and evaluating recurse once per level, and each level scans
+// its whole operand, so the work grows with the levels times the length.
+constexpr int MaxTreeLevels = 1000;
+constexpr qsizetype MaxTextLength = 65536;
+
+// No number or name in its shortest form is this long; longer operands need no IsZahl.
+constexpr qsizetype LongestLeaf = 64;
+
+class TreeBuilder {
+public:
+    TreeBuilder(QString& text, QChar decimalSymbol)
+        : m_text(text)
+        , m_decimalSymbol(decimalSymbol) {}
+
+    bool tooDeep() const { return m_tooDeep; }
+
+    bool isLeafText(QStringView text) const {
+        return text.size() <= LongestLeaf && IsZahl(text.toString(), m_decimalSymbol);
+    }
+
+    // Each operand is a view into m_text; a level rewrites its own characters in place, as the
+    // text it would otherwise have been handed a copy of.
+    bool build(Tree& node, QStringView text, int level) {
+        if (level > MaxTreeLevels) {
+            m_tooDeep = true;
+            return false;
+        }
+        QChar* begin = m_text.data() + (text.data() - m_text.constData());
+        ExpressionSplitView split = splitLowestInPlace(begin, begin + text.size());
+        static const QString zero = QStringLiteral("0");
+        if (split.before.isEmpty() && split.op == QLatin1Char('-'))
+            split.before = zero;
+        if (split.op.isNull()) {
+            if (!isLeafText(text))
+                return false;
+            node.text = text.toString();
+            return true;
+        }
+        if (split.before.isEmpty() || split.after.isEmpty())
+            return false;
+
+        node.text = QString(split.op);
+        node.before = std::make_unique<Tree>();
+        node.after = std::make_unique<Tree>();
+        bool built = true;
+        for (const auto& [child, operand] :
+             {std::pair(node.before.get(), split.before), std::pair(node.after.get(), split.after)}) {
+            if (isLeafText(operand))
+                child->text = operand.toString();
+            else
+                built = build(*child, operand, level + 1) && built;
+        }
+        return built;
+    }
+
+private:
+    QString& m_text;
+    QChar m_decimalSymbol;
+    bool m_tooDeep = false;
+};
+
+} // namespace
+
+TreeResult MakeTree(Tree& node, const QString& text, QChar decimalSymbol) {
+    if (text.size() > MaxTextLength)
+        return TreeResult::TooLarge;
+    QString working = text;
+    working.detach();
+    TreeBuilder builder(working, decimalSymbol);
+    if (builder.build(node, working, 1))
+        return TreeResult::Built;
+    return builder.tooDeep() ? TreeResult::TooLarge : TreeResult::Invalid;
 }

@@ -18,6 +18,13 @@ struct Tree {
 // x, a, b, c, d, pi, e (any case), or a number in its shortest form (IsLongDouble).
 bool IsZahl(const QString& text, QChar decimalSymbol);
 
-// Builds the tree of a cleaned-up text into node. A leading "-" reads as "0-". False when the
-// text is no valid expression; node then holds the part built so far.
-bool MakeTree(Tree& node, const QString& text, QChar decimalSymbol);
+enum class TreeResult {
+    Built,
+    Invalid,  // the text is no valid expression
+    TooLarge, // longer than 65536 characters, or more than 1000 levels deep: too large to build and
+              // evaluate safely
+};
+
+// Builds the tree of a cleaned-up text into node. A leading "-" reads as "0-". Unless Built,
+// node holds the part built so far and must not be evaluated.
+TreeResult MakeTree(Tree& node, const QString& text, QChar decimalSymbol);

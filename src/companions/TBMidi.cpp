@@ -1,9 +1,9 @@
 #include "companions/TBMidi.h"
 
 #include "companions/MidiLengths.h"
+#include "components/core/WholeFileSave.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <initializer_list>
 #include <optional>
 
@@ -170,9 +170,9 @@ bool TBMidi::WriteMidiFile(const QString& fileName) {
         chunk("MTrk", timeSignatureEvent(QStringLiteral("4/4")) + fromHex("00FF510307A120") + endOfTrack) +
         chunk("MTrk", noteTrack) + chunk("MTrk", fromHex("00FF200101") + endOfTrack);
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        m_errorString = QStringLiteral("%1 could not be written: %2").arg(fileName, file.errorString());
+    QString reason;
+    if (!saveWholeFile(fileName, bytes, reason)) {
+        m_errorString = QStringLiteral("%1 could not be written: %2").arg(fileName, reason);
         return false;
     }
     return true;

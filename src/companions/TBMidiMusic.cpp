@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -28,7 +29,15 @@ constexpr std::array<std::pair<long double, long double>, 11> octaveReference{{
 // "12345" -> "12" + separator + "345"; a value below 1 keeps a leading "0" and its zeros.
 QString withThreeDecimals(long double value, QChar separator) {
     const long double thousandths = std::trunc(value * 1000);
-    QString digits = QString::number(qint64(std::fabs(thousandths)));
+    // No integer type holds every value (1e16 thousandths would wrap), so the digits are printed
+    // from the floating-point value itself.
+    if (!std::isfinite(thousandths))
+        return std::isnan(thousandths) ? QStringLiteral("nan")
+               : thousandths < 0       ? QStringLiteral("-inf")
+                                       : QStringLiteral("inf");
+    std::array<char, 5000> printed{};
+    std::snprintf(printed.data(), printed.size(), "%.0Lf", std::fabs(thousandths));
+    QString digits = QString::fromLatin1(printed.data());
     if (digits.size() < 4)
         digits = QString(4 - digits.size(), QLatin1Char('0')) + digits;
     digits.insert(digits.size() - 3, separator);

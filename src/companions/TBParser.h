@@ -44,6 +44,8 @@ public:
 
     // True when the expression was turned into a tree; Evaluate only after a true result.
     bool CreateTree();
+    // Why the last CreateTree failed for a text too long or a tree too deep to build; empty otherwise.
+    const QString& treeError() const { return m_engine.treeError(); }
     // The value for X and A to D; sets ErgebnisString. Throws ExpressionError.
     long double Evaluate() { return m_engine.Evaluate(); }
 

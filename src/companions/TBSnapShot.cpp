@@ -1,9 +1,9 @@
 #include "companions/TBSnapShot.h"
 
 #include "companions/JpegEncoder.h"
+#include "components/core/WholeFileSave.h"
 
 #include <QImage>
-#include <QSaveFile>
 #include <QWidget>
 
 TBSnapShot::TBSnapShot(QObject* parent)
@@ -30,9 +30,8 @@ bool TBSnapShot::SaveToJPEGFile(int quality, const QString& fileName, QWidget* f
         m_errorString = QStringLiteral("%1 was not written: %2").arg(fileName, reason);
         return false;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size() || !file.commit()) {
-        m_errorString = QStringLiteral("%1 was not written: %2").arg(fileName, file.errorString());
+    if (!saveWholeFile(fileName, jpeg, reason)) {
+        m_errorString = QStringLiteral("%1 was not written: %2").arg(fileName, reason);
         return false;
     }
     return true;

@@ -405,6 +405,7 @@ void SettingsDialog::Timer1Timer() {
 }
 
 void SettingsDialog::proceed() {
+    const TBReg::Batch oneSave(m_reg);
     Edit2Exit();
     SaveSettings();
     accept();

@@ -2,12 +2,12 @@
 
 #include "components/core/ProgramIdentity.h"
 #include "components/core/TBReg.h"
+#include "components/core/WholeFileSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -150,11 +150,8 @@ bool ShellShortcuts::create(ShortcutKind kind) const {
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
         return false;
     installIcon();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = desktopEntry(kind).toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    QString reason;
+    if (!saveWholeFile(path, desktopEntry(kind).toUtf8(), reason))
         return false;
     // Desktops start only launchers marked executable from the desktop folder.
     return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |

@@ -10,6 +10,11 @@ void refuseAsInput(OperationResult& result, const std::string& path, const std::
     result.error = {OperationError::Kind::OutputIsInput, path, inputPath, 0};
 }
 
+void refuseAsSameOutput(OperationResult& result, const std::string& path, const std::string& earlierPath) {
+    result.outcome = OperationOutcome::Refused;
+    result.error = {OperationError::Kind::SameOutputTwice, path, earlierPath, 0};
+}
+
 void refuseRequest(OperationResult& result) {
     result.outcome = OperationOutcome::Refused;
     result.error = {OperationError::Kind::InvalidRequest, {}, {}, 0};

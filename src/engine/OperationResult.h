@@ -16,14 +16,16 @@ enum class OperationOutcome {
 struct OperationError {
     enum class Kind {
         None,
-        System,         // a system call failed on `path`; `systemError` is its errno
-        OutputIsInput,  // the output `path` is the same file as the input `inputPath`
-        InvalidRequest, // the request itself cannot be carried out (a part size below 1 ...)
+        System,          // a system call failed on `path`; `systemError` is its errno
+        OutputIsInput,   // the output `path` is the same file as the input `inputPath`
+        InvalidRequest,  // the request itself cannot be carried out (a part size below 1 ...)
+        SameOutputTwice, // two outputs, `inputPath` and then `path`, would be the same file
     };
 
     Kind kind = Kind::None;
     std::string path;      // the file concerned, as the operation named it
-    std::string inputPath; // OutputIsInput: the input that `path` would have overwritten
+    std::string inputPath; // OutputIsInput: the input that `path` would have overwritten;
+                           // SameOutputTwice: the earlier output `path` would have overwritten
     int systemError = 0;   // System: the errno value
 
     // The system's own text for `systemError` ("No space left on device"); empty for other kinds.

@@ -3,43 +3,50 @@
 #include "engine/FileHandle.h"
 #include "engine/InputGuard.h"
 #include "engine/OperationErrors.h"
+#include "engine/OutputIdentity.h"
 #include "engine/PartWriter.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <limits>
 #include <unistd.h>
 
 namespace {
 
-std::int64_t saturatingSum(std::int64_t a, std::int64_t b) {
-    return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
+bool isUsable(const SpecialSplitRequest& request) {
+    if (request.entries.empty())
+        return false;
+    const std::optional<std::vector<std::int64_t>> starts = cutStarts(request.entries, request.counting);
+    return starts &&
+           std::all_of(request.entries.begin(), request.entries.end(),
+                       [](const CutEntry& entry) { return entry.position >= 0 && !entry.name.empty(); }) &&
+           std::is_sorted(starts->begin(), starts->end());
 }
 
-// Where each entry's part starts, in bytes from the start of the source.
-std::vector<std::int64_t> startsOf(const std::vector<CutEntry>& entries, CutCounting counting) {
+std::vector<std::string> outputPaths(const std::string& folder, const std::vector<CutEntry>& entries) {
+    std::vector<std::string> paths;
+    for (const CutEntry& entry : entries)
+        paths.push_back(folder + entry.name);
+    return paths;
+}
+
+} // namespace
+
+std::optional<std::vector<std::int64_t>> cutStarts(const std::vector<CutEntry>& entries, CutCounting counting) {
     std::vector<std::int64_t> starts;
     std::int64_t sum = 0;
     for (const CutEntry& entry : entries) {
-        sum = counting == CutCounting::FromStart ? entry.position : saturatingSum(sum, entry.position);
+        if (counting == CutCounting::FromStart)
+            sum = entry.position;
+        else if (__builtin_add_overflow(sum, entry.position, &sum))
+            return std::nullopt;
         starts.push_back(sum);
     }
     return starts;
 }
 
-bool isUsable(const SpecialSplitRequest& request) {
-    if (request.entries.empty())
-        return false;
-    const std::vector<std::int64_t> starts = startsOf(request.entries, request.counting);
-    return std::all_of(request.entries.begin(), request.entries.end(),
-                       [](const CutEntry& entry) { return entry.position >= 0 && !entry.name.empty(); }) &&
-           std::is_sorted(starts.begin(), starts.end());
-}
-
-} // namespace
-
 std::vector<CutPart> cutParts(const std::vector<CutEntry>& entries, CutCounting counting, std::int64_t sourceSize) {
-    const std::vector<std::int64_t> starts = startsOf(entries, counting);
+    const std::vector<std::int64_t> starts =
+        cutStarts(entries, counting).value_or(std::vector<std::int64_t>(entries.size(), sourceSize));
     std::vector<CutPart> parts;
     for (std::size_t index = 0; index < entries.size() && starts[index] < sourceSize; ++index) {
         const std::int64_t end = index + 1 < entries.size() ? std::min(starts[index + 1], sourceSize) : sourceSize;
@@ -62,11 +69,16 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
         return result;
     }
     const std::string folder = withTrailingSlash(request.destinationFolder);
-    for (const CutEntry& entry : request.entries) {
-        if (const std::string* input = guard.inputSameAs(folder + entry.name)) {
-            refuseAsInput(result, folder + entry.name, *input);
+    const std::vector<std::string> paths = outputPaths(folder, request.entries);
+    for (const std::string& path : paths) {
+        if (const std::string* input = guard.inputSameAs(path)) {
+            refuseAsInput(result, path, *input);
             return result;
         }
+    }
+    if (const auto same = firstSameOutput(paths)) {
+        refuseAsSameOutput(result, paths[same->second], paths[same->first]);
+        return result;
     }
 
     const std::vector<CutPart> parts = cutParts(request.entries, request.counting, sourceSize);

@@ -4,6 +4,7 @@
 #include "engine/OperationResult.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct CutPart {
     std::int64_t end = 0;
 };
 
+// Where each entry's part starts, in bytes from the start of the source; nothing when the lengths
+// counted from the previous part add up beyond the 64-bit range.
+std::optional<std::vector<std::int64_t>> cutStarts(const std::vector<CutEntry>& entries, CutCounting counting);
+
 // The parts the entries give on a source of `sourceSize` bytes. From the start: part k holds
 // [p_k, p_k+1), the last one up to the end. From the previous part: part k starts at
 // p_0 + ... + p_k, so a listed length of 0 gives an empty part. A part that would start at or
@@ -47,6 +52,7 @@ struct SpecialSplitResult : OperationResult {
 
 // Writes the parts of cutParts(). The bytes before the first part are skipped by seeking but
 // still counted; the byte counter ends at the source size + 1. An entry that names the source
-// itself (also through a link) refuses the whole operation before anything is written. Existing
+// itself (also through a link), or two entries that name one file ("a" and "./a", links), refuse
+// the whole operation before anything is written; so do lengths that add up beyond the 64-bit range. Existing
 // parts are asked about once, as in splitFile.
 SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHost& host);

@@ -120,6 +120,20 @@ TEST_F(SpecialSplitFlow, AnEntryNamingTheSourceIsRefusedBeforeAnythingIsWritten)
     expectIdle();
 }
 
+TEST_F(SpecialSplitFlow, TwoEntriesNamingOneFileAreRefusedBeforeAnythingIsWritten) {
+    emptyDestination();
+    expectSpecialSplitDialog({{"0", "a.bin"}, {"100", "b.bin"}, {"200", "./a.bin"}}, true);
+    proceedInOfferedFolder();
+    m_messages.answer(MessageAnswer::Ok);
+    trigger("Spezial1");
+
+    ASSERT_EQ(m_messages.shown().size(), 1u);
+    EXPECT_EQ(m_messages.shown()[0].text, OperationTextById(OperationText::SameOutputTwice, window().languageCode())
+                                              .arg(destinationFile("a.bin"), destinationFile("./a.bin")));
+    EXPECT_TRUE(destinationNames().isEmpty());
+    expectIdle();
+}
+
 TEST_F(SpecialSplitFlow, AnExistingPartIsAskedAboutWithItsFullPath) {
     const QByteArray bytes = sourceBytes();
     const QByteArray old("old");

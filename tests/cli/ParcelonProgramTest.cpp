@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -239,6 +242,62 @@ TEST_F(ParcelonProgramTest, AnOutputThatIsAnInputIsRefused) {
     const ParcelonRun cut = run({"cut", "a.002", "--at", "0=a.002", "-y"});
     EXPECT_EQ(cut.exitCode, 3);
     EXPECT_EQ(read("a.002"), "second");
+}
+
+TEST_F(ParcelonProgramTest, CutRefusesTwoNamesForOneFile) {
+    write("data.bin", Numbered(300));
+    write("kept", "old");
+    ASSERT_TRUE(QFile::link(path("kept"), path("link")));
+    const std::pair<const char*, const char*> names[] = {{"a", "a"}, {"a", "./a"}, {"kept", "link"}};
+    for (const auto& [first, second] : names) {
+        const ParcelonRun cut = run(
+            {"cut", "data.bin", "--at", QStringLiteral("0=") + first, "--at", QStringLiteral("100=") + second, "-y"});
+        EXPECT_EQ(cut.exitCode, 3) << second;
+        EXPECT_TRUE(cut.err.contains(QLatin1String("are the same file"))) << cut.err.toStdString();
+        EXPECT_FALSE(exists("a"));
+        EXPECT_EQ(read("kept"), "old");
+    }
+}
+
+TEST_F(ParcelonProgramTest, RelativeLengthsThatWrapAreRefused) {
+    // Each length lies inside the file, as only a huge sparse file allows; tmpfs holds one.
+    QTemporaryDir memory(QStringLiteral("/dev/shm/parcelon-XXXXXX"));
+    QFile huge(memory.filePath(QStringLiteral("huge.bin")));
+    if (!memory.isValid() || !huge.open(QIODevice::WriteOnly) || !huge.resize(std::numeric_limits<qint64>::max()))
+        GTEST_SKIP() << "no file system here holds a sparse file of 8 EiB";
+    huge.close();
+    const QString quarter = QString::number(1LL << 62);
+    const ParcelonRun cut = run(
+        {"cut", huge.fileName(), "--relative", "--at", "0=a", "--at", quarter + "=b", "--at", quarter + "=c", "-y"});
+    EXPECT_EQ(cut.exitCode, 2);
+    EXPECT_TRUE(cut.err.contains(QLatin1String("more than 9223372036854775807 bytes"))) << cut.err.toStdString();
+    EXPECT_FALSE(exists("a"));
+}
+
+TEST_F(ParcelonProgramTest, ASettingsFileThatCannotBeReadIsToldAndNeverWaitedFor) {
+    write("data.bin", Numbered(300));
+    const QString store = m_store.storePath();
+    QDir().mkpath(QFileInfo(store).absolutePath());
+    const struct {
+        const char* title;
+        std::function<bool()> make;
+        const char* reason;
+    } cases[] = {
+        // Opened for reading, a FIFO would wait for a writer for ever.
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(store).constData(), 0600) == 0; }, "not a regular file"},
+        {"folder", [&] { return QDir().mkdir(store); }, "not a regular file"},
+        {"link loop", [&] { return QFile::link(store, store); }, "Too many levels of symbolic links"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        ASSERT_TRUE(c.make());
+        const ParcelonRun split = run({"split", "data.bin", "-s", "100", "-y", "--no-batch"});
+        EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
+        EXPECT_TRUE(split.err.contains(QStringLiteral("The settings in '%1' cannot be read (%2)").arg(store, c.reason)))
+            << split.err.toStdString();
+        EXPECT_EQ(read("data.bin.003"), Numbered(300).mid(200));
+        ASSERT_TRUE(QDir().rmdir(store) || QFile::remove(store));
+    }
 }
 
 TEST_F(ParcelonProgramTest, JoinOrderAndMissingParts) {

@@ -1,11 +1,14 @@
 #include "companions/TBMidi.h"
+#include "support/FullFolder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <climits>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -149,6 +152,25 @@ TEST_F(Midi, InvalidEntriesAndUnwritableFilesAreReportedAndWriteNothing) {
     EXPECT_FALSE(QFile::exists(unreachable));
 }
 
+TEST_F(Midi, AFullDiskIsAFailureAndKeepsTheOldFile) {
+    FullFolder full;
+    const QString file = full.filePath(QStringLiteral("song.mid"));
+    TBMidi midi;
+    ASSERT_TRUE(midi.WriteMidiFile(file)) << midi.errorString().toStdString();
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray before = in.readAll();
+    in.close();
+    full.fill();
+
+    TBMidi::AddNote(QStringLiteral("60"), QStringLiteral("4"), QStringLiteral("100"));
+    EXPECT_FALSE(midi.WriteMidiFile(file));
+    EXPECT_TRUE(midi.errorString().startsWith(file + QStringLiteral(" could not be written: ")))
+        << midi.errorString().toStdString();
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), before);
+}
+
 TEST_F(Midi, AMidiReaderReadsTheMelodyBack) {
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("midicsv"));
     if (reader.isEmpty())
@@ -232,16 +254,42 @@ TEST(MidiMusic, NotesOfAChord) {
 
 TEST(MidiMusic, PitchesDurationsAndInstruments) {
     const std::tuple<int, int, const char*> pitches[] = {
-        {69, 5, "440,000"},     {0, 0, "8,175"},  {60, 5, "261,625"}, {11, 0, "15,434"},
-        {127, 10, "12543,855"}, {-5, 0, "6,124"}, {12, 1, "16,351"},  {140, 10, "26579,499"},
+        {69, 5, "440,000"},
+        {0, 0, "8,175"},
+        {60, 5, "261,625"},
+        {11, 0, "15,434"},
+        {127, 10, "12543,855"},
+        {-5, 0, "6,124"},
+        {12, 1, "16,351"},
+        {140, 10, "26579,499"},
+        // Far outside the range of notes: no wrap, no undefined conversion.
+        {2000, 10, nullptr},
+        {INT_MAX, 10, "inf"},
+        {INT_MIN, 0, "0,000"},
     };
     for (const auto& [note, octave, hz] : pitches) {
         EXPECT_EQ(TBMidi::GetOctave(note), octave) << note;
-        EXPECT_EQ(TBMidi::GetHz(note), QString::fromLatin1(hz)) << note;
+        if (hz) {
+            EXPECT_EQ(TBMidi::GetHz(note), QString::fromLatin1(hz)) << note;
+        } else {
+            EXPECT_TRUE(TBMidi::GetHz(note).size() > 50 && !TBMidi::GetHz(note).startsWith(u'-'))
+                << TBMidi::GetHz(note).toStdString();
+        }
     }
 
     const std::pair<long double, const char*> texts[] = {
-        {1.5L, "1.500"}, {12.25L, "12.250"}, {0.25L, "0.250"}, {0.05L, "0.050"}, {0, "0.000"}, {-1.5L, "-1.500"},
+        {1.5L, "1.500"},
+        {12.25L, "12.250"},
+        {0.25L, "0.250"},
+        {0.05L, "0.050"},
+        {0, "0.000"},
+        {-1.5L, "-1.500"},
+        {1e16L, "10000000000000000.000"},
+        {-1e16L, "-10000000000000000.000"},
+        {9.5e18L, "9500000000000000000.000"},
+        {std::numeric_limits<long double>::infinity(), "inf"},
+        {-std::numeric_limits<long double>::infinity(), "-inf"},
+        {std::numeric_limits<long double>::quiet_NaN(), "nan"},
     };
     for (const auto& [value, text] : texts)
         EXPECT_EQ(TBMidi::LongToStr(value), QString::fromLatin1(text)) << text;

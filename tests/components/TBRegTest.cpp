@@ -1,5 +1,6 @@
 #include "components/core/TBReg.h"
 #include "components/TBRegButtons.h"
+#include "support/FullFolder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -176,18 +179,80 @@ TEST_F(TBRegTest, ValuesThatAreNotTextAndDamagedFilesReadAsEmpty) {
 TEST_F(TBRegTest, AStoreThatCannotBeOpenedReadsEmptyAndReportsWrites) {
     // A folder where the settings file should be: neither readable nor writable as a file.
     ASSERT_TRUE(QDir().mkpath(reg.storePath()));
-    QString failedName, failedPath;
-    TBReg::setWriteFailureHandler([&](const QString& name, const QString& path) {
-        failedName = name;
-        failedPath = path;
-    });
+    std::vector<TBRegWriteFailure> failures;
+    TBReg::setWriteFailureHandler([&](const TBRegWriteFailure& failure) { failures.push_back(failure); });
     reg.Push(QStringLiteral("Language"), QStringLiteral("1"));
+    {
+        // A save of several values is one failure, not one per value.
+        const TBReg::Batch oneSave(reg);
+        for (const char* name : {"SplitMode", "SizeIndex", "Size"})
+            reg.Push(QString::fromLatin1(name), QStringLiteral("1"));
+    }
     TBReg::setWriteFailureHandler({});
-    EXPECT_EQ(failedName, u"Language");
-    EXPECT_EQ(failedPath, reg.storePath());
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].valueNames, QStringList{QStringLiteral("Language")});
+    EXPECT_EQ(failures[0].storePath, reg.storePath());
+    EXPECT_TRUE(failures[0].storeNotRegularFile);
+    EXPECT_EQ(failures[1].valueNames, (QStringList{"SplitMode", "SizeIndex", "Size"}));
+    EXPECT_EQ(reg.readState().state, SettingsFileRead::State::NotRegularFile);
     EXPECT_EQ(reg.Pop(QStringLiteral("Language")), QString());
     EXPECT_TRUE(reg.PopCheckBox(QStringLiteral("Language"), true));
     QDir(reg.storePath()).removeRecursively();
+}
+
+TEST_F(TBRegTest, AFifoAsTheStoreIsNeverOpened) {
+    QDir().mkpath(QFileInfo(reg.storePath()).absolutePath());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(reg.storePath()).constData(), 0600), 0);
+    // Opening the FIFO for reading would wait for a writer for ever.
+    EXPECT_EQ(reg.readState().state, SettingsFileRead::State::NotRegularFile);
+    EXPECT_EQ(reg.Pop(QStringLiteral("Language")), QString());
+    bool reported = false;
+    TBReg::setWriteFailureHandler([&](const TBRegWriteFailure&) { reported = true; });
+    reg.Push(QStringLiteral("Language"), QStringLiteral("2"));
+    TBReg::setWriteFailureHandler({});
+    EXPECT_TRUE(reported);
+    struct stat status {};
+    ASSERT_EQ(::lstat(QFile::encodeName(reg.storePath()).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "still the FIFO";
+}
+
+TEST_F(TBRegTest, AStoreThatExistsButCannotBeReadIsReportedAndKept) {
+    // A link to itself cannot be read even by root.
+    QDir().mkpath(QFileInfo(reg.storePath()).absolutePath());
+    ASSERT_TRUE(QFile::link(reg.storePath(), reg.storePath()));
+    const SettingsFileRead read = reg.readState();
+    EXPECT_EQ(read.state, SettingsFileRead::State::Unreadable);
+    EXPECT_FALSE(read.systemReason.isEmpty());
+    EXPECT_TRUE(read.failed());
+    TBReg::setWriteFailureHandler([](const TBRegWriteFailure&) {});
+    reg.Push(QStringLiteral("Size"), QStringLiteral("5"));
+    TBReg::setWriteFailureHandler({});
+    EXPECT_EQ(QFileInfo(reg.storePath()).symLinkTarget(), reg.storePath());
+
+    QFile::remove(reg.storePath());
+    EXPECT_EQ(reg.readState().state, SettingsFileRead::State::Missing);
+    EXPECT_FALSE(reg.readState().failed());
+}
+
+TEST_F(TBRegTest, AFullDiskKeepsThePreviousStore) {
+    FullFolder full;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    reg.Firmenname = QStringLiteral("BrimvaleFull");
+    QDir(config).remove(reg.Firmenname);
+    ASSERT_TRUE(QFile::link(full.path(), config + u'/' + reg.Firmenname));
+    reg.Push(QStringLiteral("Size"), QStringLiteral("1457664"));
+    ASSERT_EQ(reg.Pop(QStringLiteral("Size")), u"1457664");
+    const QByteArray before = reg.readState().bytes;
+    full.fill();
+
+    std::vector<TBRegWriteFailure> failures;
+    TBReg::setWriteFailureHandler([&](const TBRegWriteFailure& failure) { failures.push_back(failure); });
+    reg.Push(QStringLiteral("Size"), QStringLiteral("2"));
+    TBReg::setWriteFailureHandler({});
+    EXPECT_EQ(failures.size(), 1u);
+    EXPECT_EQ(reg.readState().bytes, before);
+    QFile::remove(reg.storePath());
+    QFile::remove(config + u'/' + reg.Firmenname);
 }
 
 TEST_F(TBRegTest, AChangeMadeOutsideIsSeenAtTheNextPop) {

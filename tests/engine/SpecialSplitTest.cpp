@@ -4,6 +4,8 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -126,6 +128,56 @@ TEST(SpecialSplit, RefusesAnEntryThatIsTheSource) {
     }
 }
 
+TEST(SpecialSplit, RefusesTwoEntriesThatNameOneFile) {
+    const struct {
+        const char* title;
+        const char* first;
+        const char* second;
+        const char* link; // made beside the source before the split: "hard", "sym" or "dangling"
+    } cases[] = {
+        {"same name", "a", "a", ""},
+        {"with ./", "a", "./a", ""},
+        {"through a folder and back", "a", "sub/../a", ""},
+        {"symlink to an existing part", "a", "l", "sym"},
+        {"hard link to an existing part", "a", "l", "hard"},
+        {"dangling symlink to the first", "a", "l", "dangling"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        TempDir dir;
+        writeCountingFile(dir / "source", 300);
+        ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0700), 0);
+        const std::string link(c.link);
+        if (link == "sym" || link == "hard")
+            writeFile(dir / "a", "old");
+        if (link == "sym" || link == "dangling") {
+            ASSERT_EQ(::symlink("a", (dir / "l").c_str()), 0);
+        }
+        if (link == "hard") {
+            ASSERT_EQ(::link((dir / "a").c_str(), (dir / "l").c_str()), 0);
+        }
+        const std::vector<std::string> before = namesIn(dir.path());
+        ScriptedHost host;
+        host.overwriteAnswer = true;
+
+        const SpecialSplitResult result = specialSplit({dir / "source",
+                                                        dir.path().string(),
+                                                        {{0, "first"}, {100, c.first}, {200, c.second}},
+                                                        CutCounting::FromStart},
+                                                       host);
+
+        EXPECT_EQ(result.outcome, OperationOutcome::Refused);
+        EXPECT_EQ(result.error.kind, OperationError::Kind::SameOutputTwice);
+        EXPECT_EQ(result.error.inputPath, dir / c.first);
+        EXPECT_EQ(result.error.path, dir / c.second);
+        EXPECT_EQ(namesIn(dir.path()), before) << "nothing is written before the refusal";
+        EXPECT_TRUE(host.overwriteQuestions.empty());
+        if (link == "sym" || link == "hard") {
+            EXPECT_EQ(readFile(dir / "a"), "old");
+        }
+    }
+}
+
 TEST(SpecialSplit, AsksWithTheFullPathAndNoKeepsEarlierParts) {
     TempDir dir;
     writeCountingFile(dir / "source", 300);
@@ -183,6 +235,9 @@ TEST(SpecialSplit, RefusesUnusableEntries) {
         {{{200, "a"}, {100, "b"}}, CutCounting::FromStart},
         {{{0, "a"}, {-5, "b"}}, CutCounting::FromPreviousPart},
         {{{0, ""}}, CutCounting::FromStart},
+        // Lengths whose sum wraps past the 64-bit range.
+        {{{1, "a"}, {std::numeric_limits<std::int64_t>::max(), "b"}}, CutCounting::FromPreviousPart},
+        {{{0, "a"}, {1LL << 62, "b"}, {1LL << 62, "c"}, {1LL << 62, "d"}}, CutCounting::FromPreviousPart},
     };
     for (const auto& [entries, counting] : requests) {
         ScriptedHost host;

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 #include "app/ProgramState.h"
-#include "app/StoreFailureText.h"
 #include "components/MessageService.h"
 #include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
+#include "components/core/StoreTexts.h"
 #include "dialogs/DialogWidgets.h"
 
 #include <QApplication>
@@ -23,13 +23,17 @@ int main(int argc, char** argv) {
         window.createDialogs();
         attachProgramDecoration(&window, ProgramWindowKind::MainWindow);
         const QPointer<MainWindow> shown(&window);
-        TBReg::setWriteFailureHandler([shown](const QString& valueName, const QString& storePath) {
+        TBReg::setWriteFailureHandler([shown](const TBRegWriteFailure& failure) {
             if (shown)
-                MessageService::current().showMessage(StoreFailureText(valueName, storePath, shown->languageCode()),
+                MessageService::current().showMessage(StoreFailureText(failure, shown->languageCode()),
                                                       shown->messageTitle(), MbExclamationOk);
         });
         centreOnScreen(&window);
         window.show();
+        if (const SettingsFileRead store = window.reg().readState(); store.failed())
+            MessageService::current().showMessage(
+                StoreReadProblemText(window.reg().storePath(), store, window.languageCode()), window.messageTitle(),
+                MbExclamationOk);
         const int result = app.exec();
         TBReg::setWriteFailureHandler(nullptr);
         return result;

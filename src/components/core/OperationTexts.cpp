@@ -22,6 +22,9 @@ constexpr TextPair Texts[] = {
      u"The operation cannot be carried out as asked; nothing was written."},
     {u"Unter den Dateien wurde keine Teildatei erkannt.\nEs wurde nichts verbunden.",
      u"None of the files was recognised as a part.\nNothing was joined."},
+    {u"'%1' und '%2' sind dieselbe Datei; die zweite Teildatei würde die erste überschreiben.\n"
+     u"Es wurde nichts geschrieben.",
+     u"'%1' and '%2' are the same file; the second part would overwrite the first.\nNothing was written."},
 };
 
 } // namespace
@@ -29,4 +32,17 @@ constexpr TextPair Texts[] = {
 QString OperationTextById(OperationText text, int languageCode) {
     const TextPair& pair = Texts[static_cast<int>(text)];
     return QString::fromUtf16(languageCode == LanguageGerman ? pair.german : pair.english);
+}
+
+QString OperationRefusalText(const OperationError& error, int languageCode) {
+    const QString path = QString::fromStdString(error.path);
+    const QString other = QString::fromStdString(error.inputPath);
+    switch (error.kind) {
+    case OperationError::Kind::OutputIsInput:
+        return OperationTextById(OperationText::OutputIsInput, languageCode).arg(path, other);
+    case OperationError::Kind::SameOutputTwice:
+        return OperationTextById(OperationText::SameOutputTwice, languageCode).arg(other, path);
+    default:
+        return OperationTextById(OperationText::InvalidRequest, languageCode);
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/OperationResult.h"
+
 #include <QString>
 
 // Messages about an operation that the main window's numbered table has no text for; shared by
@@ -9,6 +11,10 @@ enum class OperationText {
     UnsafeBatchName,   // %1 the name
     InvalidRequest,    // the operation cannot be carried out as asked
     NothingRecognised, // a join without the order dialog found no part
+    SameOutputTwice,   // %1 the earlier output, %2 the later one that names the same file
 };
 
 QString OperationTextById(OperationText text, int languageCode);
+
+// What the user is told about an operation that was refused before it wrote anything.
+QString OperationRefusalText(const OperationError& error, int languageCode);

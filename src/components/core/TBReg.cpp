@@ -1,9 +1,11 @@
 #include "components/core/TBReg.h"
 
+#include "components/core/SettingsCopy.h"
+#include "components/core/WholeFileSave.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -30,6 +32,35 @@ TBReg::WriteFailureHandler& writeFailureHandler() {
     return handler;
 }
 
+void reportWriteFailure(const TBRegWriteFailure& failure) {
+    if (writeFailureHandler())
+        writeFailureHandler()(failure);
+    else
+        qWarning("Could not write the settings %s to %s: %s", qPrintable(failure.valueNames.join(u", ")),
+                 qPrintable(failure.storePath), qPrintable(failure.systemReason));
+}
+
+// Writes `values` into the store at `path`; false, with `failure` telling why, leaves the file as it was.
+bool savedValues(const QString& path, const QList<std::pair<QString, QString>>& values, TBRegWriteFailure& failure) {
+    const SettingsFileRead current = readSettingsFile(path);
+    if (current.failed()) {
+        // Writing would replace values we could not read.
+        failure.storeNotRegularFile = current.state == SettingsFileRead::State::NotRegularFile;
+        failure.systemReason = current.systemReason;
+        return false;
+    }
+    SettingsCopy copy(current.bytes);
+    if (!copy.isReady(failure.systemReason))
+        return false;
+    for (const auto& [name, value] : values)
+        copy.settings().setValue(name, value);
+    QByteArray bytes;
+    if (!copy.changedBytes(bytes, failure.systemReason))
+        return false;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return saveWholeFile(path, bytes, failure.systemReason);
+}
+
 } // namespace
 
 TBReg::TBReg(QString programmname, QString firmenname)
@@ -42,28 +73,51 @@ QString TBReg::storePath() const {
 }
 
 void TBReg::Push(const QString& valueName, const QString& value) const {
-    const QString path = storePath();
-    // The store is opened by its file name, so an empty Firmenname names it by Programmname alone.
-    QSettings store(path, QSettings::NativeFormat);
-    store.setValue(valueName, value);
-    store.sync();
-    // A format error only says the old file had lines we could not read; the write went through.
-    if (store.status() != QSettings::AccessError)
-        return;
-    if (writeFailureHandler())
-        writeFailureHandler()(valueName, path);
+    if (m_openBatches > 0)
+        m_pendingValues.append({valueName, value});
     else
-        qWarning("Could not write the setting %s to %s", qPrintable(valueName), qPrintable(path));
+        save({{valueName, value}});
+}
+
+void TBReg::save(const QList<std::pair<QString, QString>>& values) const {
+    TBRegWriteFailure failure;
+    failure.storePath = storePath();
+    for (const auto& [name, value] : values)
+        failure.valueNames.append(name);
+    if (!savedValues(failure.storePath, values, failure))
+        reportWriteFailure(failure);
 }
 
 QString TBReg::Pop(const QString& valueName) const {
+    const SettingsFileRead file = readState();
+    if (file.state != SettingsFileRead::State::Read)
+        return {};
     // Lines of a damaged file that still parse are kept; the rest reads as missing.
-    QSettings store(storePath(), QSettings::NativeFormat);
-    const QVariant value = store.value(valueName);
+    SettingsCopy copy(file.bytes);
+    QString reason;
+    if (!copy.isReady(reason))
+        return {};
+    const QVariant value = copy.settings().value(valueName);
     // Only text is ours; lists or typed values someone else wrote read as missing.
     if (value.metaType().id() != QMetaType::QString)
         return {};
     return value.toString();
+}
+
+SettingsFileRead TBReg::readState() const {
+    return readSettingsFile(storePath());
+}
+
+TBReg::Batch::Batch(const TBReg& reg)
+    : m_reg(reg) {
+    ++m_reg.m_openBatches;
+}
+
+TBReg::Batch::~Batch() {
+    if (--m_reg.m_openBatches > 0 || m_reg.m_pendingValues.isEmpty())
+        return;
+    const QList<std::pair<QString, QString>> values = std::exchange(m_reg.m_pendingValues, {});
+    m_reg.save(values);
 }
 
 void TBReg::PushCheckBox(const QString& valueName, bool checked) const {

@@ -1,12 +1,27 @@
 #pragma once
 
+#include "components/core/SettingsFileRead.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
-// Keeps an application's settings as text values under one key (QSettings, user scope,
-// organisation = Firmenname, application = Programmname). Every call opens the store anew,
-// so a value another process wrote is seen at the next Pop.
+// A save the settings store could not make; the file keeps what it held before.
+struct TBRegWriteFailure {
+    QStringList valueNames;
+    QString storePath;
+    bool storeNotRegularFile = false; // the store's path is a folder, a FIFO or a device
+    QString systemReason;             // otherwise the system's reason
+};
+
+// Keeps an application's settings as text values under one key (QSettings' format, user scope,
+// organisation = Firmenname, application = Programmname). Every call reads the store anew,
+// so a value another process wrote is seen at the next Pop. The file is read and replaced by
+// this class itself: a path that is no regular file is never opened, and a save that cannot be
+// completed leaves the previous file whole.
 class TBReg {
 public:
     QString Programmname;
@@ -21,6 +36,23 @@ public:
     void Push(const QString& valueName, const QString& value) const;
     // Empty text for a missing store or value, a value that is not text, or an unreadable store.
     QString Pop(const QString& valueName) const;
+
+    // What reading the store finds now; failed() when it exists but its values cannot be had
+    // (Pop then gives defaults and Push leaves the file alone).
+    SettingsFileRead readState() const;
+
+    // While a Batch lives, the Pushes through its store are collected and saved together when it
+    // ends, so that a store which cannot be written is reported once for all of them.
+    class Batch {
+    public:
+        explicit Batch(const TBReg& reg);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        const TBReg& m_reg;
+    };
 
     void PushCheckBox(const QString& valueName, bool checked) const;
     // "1" -> true, "0" -> false, anything else -> defaultValue.
@@ -56,8 +88,14 @@ public:
     static QString GetDirAppData();
     static QString GetDirQuickLaunch();
 
-    // Called when a Push could not be written, with the value's name and the store's path, so the
-    // program can tell the user. Without a handler the failure is logged as a warning.
-    using WriteFailureHandler = std::function<void(const QString& valueName, const QString& storePath)>;
+    // Called once for each save that could not be made (one Push, or one Batch), so the program
+    // can tell the user. Without a handler the failure is logged as a warning.
+    using WriteFailureHandler = std::function<void(const TBRegWriteFailure& failure)>;
     static void setWriteFailureHandler(WriteFailureHandler handler);
+
+private:
+    void save(const QList<std::pair<QString, QString>>& values) const;
+
+    mutable QList<std::pair<QString, QString>> m_pendingValues;
+    mutable int m_openBatches = 0;
 };

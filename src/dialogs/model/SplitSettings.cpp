@@ -101,6 +101,7 @@ SplitSettings LoadSettings(const TBReg& reg) {
 }
 
 void SaveSettings(const TBReg& reg, const SplitSettings& settings) {
+    const TBReg::Batch oneSave(reg);
     const bool bySize = settings.splitMode == SplitMode::BySize;
     reg.PushBool(QStringLiteral("SplitMode"), {bySize, !bySize});
     reg.Push(QStringLiteral("SizeIndex"), QString::number(settings.sizeIndex));
