@@ -284,8 +284,8 @@ TEST_F(ParcelonProgramTest, ASettingsFileThatCannotBeReadIsToldAndNeverWaitedFor
         const char* reason;
     } cases[] = {
         // Opened for reading, a FIFO would wait for a writer for ever.
-        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(store).constData(), 0600) == 0; }, "not a regular file"},
-        {"folder", [&] { return QDir().mkdir(store); }, "not a regular file"},
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(store).constData(), 0600) == 0; }, "it is not a regular file"},
+        {"folder", [&] { return QDir().mkdir(store); }, "it is not a regular file"},
         {"link loop", [&] { return QFile::link(store, store); }, "Too many levels of symbolic links"},
     };
     for (const auto& c : cases) {
