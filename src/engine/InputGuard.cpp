@@ -23,7 +23,8 @@ const std::string* InputGuard::inputSameAs(const std::string& path) const {
     return inputSameAs(status);
 }
 
-OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileHandle& handle) {
+OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileHandle& handle,
+                         const InputGuard* written) {
     OutputOpening opening;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -37,7 +38,8 @@ OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileH
         return opening;
     }
     opening.sameAsInput = guard.inputSameAs(status);
-    if (opening.sameAsInput)
+    opening.sameAsWritten = written ? written->inputSameAs(status) : nullptr;
+    if (opening.sameAsInput || opening.sameAsWritten)
         return opening;
     // Devices such as /dev/null cannot be truncated and need not be.
     if (S_ISREG(status.st_mode) && status.st_size > 0 && ::ftruncate(fd, 0) != 0) {

@@ -30,13 +30,16 @@ private:
 
 // Result of opening an output under the guard.
 struct OutputOpening {
-    int systemError = 0;                      // errno when open, fstat or truncate failed
-    const std::string* sameAsInput = nullptr; // the input the output turned out to be
+    int systemError = 0;                        // errno when open, fstat or truncate failed
+    const std::string* sameAsInput = nullptr;   // the input the output turned out to be
+    const std::string* sameAsWritten = nullptr; // the earlier output of `written` it turned out to be
 };
 
-// Opens `path` for writing, creating it, and truncates it only once it is known not to be an
-// input, so that not a byte of an input is lost even when a link appears after the early checks.
-OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileHandle& handle);
+// Opens `path` for writing, creating it, and truncates it only once it is known to be neither an
+// input nor one of the outputs in `written`, so that not a byte of them is lost even when a link
+// appears after the early checks, or the file system takes two names for one ("A" and "a").
+OutputOpening openOutput(const std::string& path, const InputGuard& guard, FileHandle& handle,
+                         const InputGuard* written = nullptr);
 
 // Opens the source of a split for reading and makes it the guard's input. Returns 0 or the errno
 // (EISDIR for a folder); `size` receives its length.

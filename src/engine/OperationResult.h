@@ -9,7 +9,9 @@ enum class OperationOutcome {
     Declined,  // the user answered No when asked to overwrite a part; earlier parts are kept
     Failed,    // an I/O error; `error` names the file and the system's reason; nothing was deleted.
                // (Also a join part that turns out to be the output only once copying has begun.)
-    Refused,   // nothing was written: an output is one of the inputs, or the request is unusable
+    Refused,   // nothing was written: an output is one of the inputs, two outputs are one file, or the
+               // request is unusable. (Also a part that turns out to be an earlier one only once writing
+               // has begun: the parts before it are kept whole.)
 };
 
 // Why an operation failed or was refused.

@@ -2,6 +2,8 @@
 
 #include "engine/OperationErrors.h"
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, OperationHost& host)
@@ -18,15 +20,25 @@ bool PartWriter::create(const std::string& path, OperationResult& result) {
         }
         m_askBeforeOverwriting = false;
     }
-    const OutputOpening opening = openOutput(path, m_guard, m_part);
+    const OutputOpening opening = openOutput(path, m_guard, m_part, &m_written);
     if (opening.sameAsInput) {
         refuseAsInput(result, path, *opening.sameAsInput);
+        return false;
+    }
+    if (opening.sameAsWritten) {
+        refuseAsSameOutput(result, path, *opening.sameAsWritten);
         return false;
     }
     if (opening.systemError != 0) {
         failWith(result, path, opening.systemError);
         return false;
     }
+    struct stat status {};
+    if (::fstat(m_part.fd(), &status) != 0) {
+        failWith(result, path, errno);
+        return false;
+    }
+    m_written.addInput(path, status);
     return true;
 }
 

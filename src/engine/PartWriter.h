@@ -16,7 +16,8 @@ public:
     PartWriter(const FileHandle& source, const InputGuard& guard, OperationHost& host);
 
     // Asks before overwriting an existing file (until the first Yes of the operation) and creates
-    // the part. False ends the operation, with `result` telling why.
+    // the part; a part that turns out to be one written before is refused untouched. False ends
+    // the operation, with `result` telling why.
     bool create(const std::string& path, OperationResult& result);
 
     // Copies `limit` bytes, or the rest of the source, into the part just created and closes it.
@@ -30,5 +31,6 @@ private:
     OperationHost& m_host;
     ChunkCopier m_copier;
     FileHandle m_part;
+    InputGuard m_written; // the parts created so far
     bool m_askBeforeOverwriting = true;
 };

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -290,6 +292,24 @@ TEST_F(SettingsDialogTest, OkStoresEveryValueAndCancelStoresNone) {
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(m_reg.Pop(it.key()), it.value()) << it.key().toStdString();
+}
+
+TEST_F(SettingsDialogTest, AStoreThatCannotBeWrittenIsReportedOncePerOk) {
+    // A folder where the settings file should be.
+    ASSERT_TRUE(QDir().mkpath(m_reg.storePath()));
+    std::vector<TBRegWriteFailure> failures;
+    TBReg::setWriteFailureHandler([&](const TBRegWriteFailure& failure) { failures.push_back(failure); });
+    showOneFile("1000");
+    chooseSize(8);
+    typeOver(control<QLineEdit>("Edit2"), "3000");
+    pressOk();
+    TBReg::setWriteFailureHandler({});
+    QDir(m_reg.storePath()).removeRecursively();
+
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_TRUE(failures[0].valueNames.contains(QStringLiteral("LastIndivSizeMB")));
+    EXPECT_TRUE(failures[0].valueNames.contains(QStringLiteral("KitFileAsk")));
+    EXPECT_EQ(failures[0].storePath, m_reg.storePath());
 }
 
 TEST_F(SettingsDialogTest, BatchDeleteOptionsAreGreyedOutWithoutLosingTheirState) {

@@ -178,6 +178,33 @@ TEST(SpecialSplit, RefusesTwoEntriesThatNameOneFile) {
     }
 }
 
+TEST(SpecialSplit, APartThatBecomesAnEarlierOneWhileWritingIsRefusedUntouched) {
+    // The name only leads to the first part once that is written, as "B" does to "b" on a file
+    // system that ignores case.
+    struct LinkingHost : ScriptedHost {
+        std::string link, target;
+        void currentFile(const std::string& text) override {
+            ScriptedHost::currentFile(text);
+            if (currentFiles.size() == 1) {
+                EXPECT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+            }
+        }
+    };
+    TempDir dir;
+    writeCountingFile(dir / "source", 300);
+    LinkingHost host;
+    host.link = dir / "second";
+    host.target = dir / "first";
+
+    const SpecialSplitResult result = specialSplit(
+        {dir / "source", dir.path().string(), {{0, "first"}, {100, "second"}}, CutCounting::FromStart}, host);
+
+    EXPECT_EQ(result.outcome, OperationOutcome::Refused);
+    EXPECT_EQ(result.error.kind, OperationError::Kind::SameOutputTwice);
+    EXPECT_EQ(result.error.inputPath, dir / "first");
+    EXPECT_EQ(readFile(dir / "first"), countingBytes(300).substr(0, 100));
+}
+
 TEST(SpecialSplit, AsksWithTheFullPathAndNoKeepsEarlierParts) {
     TempDir dir;
     writeCountingFile(dir / "source", 300);

@@ -22,9 +22,9 @@ constexpr TextPair Texts[] = {
      u"The operation cannot be carried out as asked; nothing was written."},
     {u"Unter den Dateien wurde keine Teildatei erkannt.\nEs wurde nichts verbunden.",
      u"None of the files was recognised as a part.\nNothing was joined."},
-    {u"'%1' und '%2' sind dieselbe Datei; die zweite Teildatei würde die erste überschreiben.\n"
-     u"Es wurde nichts geschrieben.",
-     u"'%1' and '%2' are the same file; the second part would overwrite the first.\nNothing was written."},
+    {u"'%1' und '%2' sind dieselbe Datei; die zweite Teildatei würde die erste überschreiben und wurde "
+     u"nicht geschrieben.",
+     u"'%1' and '%2' are the same file; the second part would overwrite the first and was not written."},
 };
 
 } // namespace
