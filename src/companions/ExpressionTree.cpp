@@ -55,6 +55,7 @@ public:
         }
         QChar* begin = m_text.data() + (text.data() - m_text.constData());
         ExpressionSplitView split = splitLowestInPlace(begin, begin + text.size());
+        // "0" is a leaf, so this view never has to lie inside m_text.
         static const QString zero = QStringLiteral("0");
         if (split.before.isEmpty() && split.op == QLatin1Char('-'))
             split.before = zero;
