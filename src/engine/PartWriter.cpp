@@ -10,7 +10,7 @@ PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, Operat
     , m_host(host)
     , m_copier(host) {}
 
-bool PartWriter::create(const std::string& path, OperationResult& result) {
+bool PartWriter::mayOverwrite(const std::string& path, OperationResult& result) {
     if (m_askBeforeOverwriting && ::access(path.c_str(), F_OK) == 0) {
         if (!m_host.confirmOverwrite(path)) {
             result.outcome = OperationOutcome::Declined;
@@ -18,6 +18,12 @@ bool PartWriter::create(const std::string& path, OperationResult& result) {
         }
         m_askBeforeOverwriting = false;
     }
+    return true;
+}
+
+bool PartWriter::create(const std::string& path, OperationResult& result) {
+    if (!mayOverwrite(path, result))
+        return false;
     const OutputOpening opening = openOutput(path, m_guard, m_part);
     if (opening.sameAsInput) {
         refuseAsInput(result, path, *opening.sameAsInput);
