@@ -21,12 +21,17 @@ std::string withCount(std::string text, std::size_t count) {
     return text;
 }
 
-// The parts are listed once, as calls of the command given to `parts`.
+// The parts are listed once, as calls of the command given to `parts`, a hundred names a call so
+// that a set of thousands takes few processes. "./" keeps a name that starts with "-" from being
+// read as an option.
 std::string partList(const std::vector<std::string>& partNames) {
+    constexpr std::size_t NamesPerCall = 100;
     std::string text = "parts() {\n";
-    for (const std::string& name : partNames)
-        text += "    \"$1\" " + shellQuoted(name) + '\n';
-    return text + "}\n";
+    for (std::size_t index = 0; index < partNames.size(); ++index) {
+        text += index % NamesPerCall == 0 ? (index == 0 ? "    \"$1\"" : "\n    \"$1\"") : "";
+        text += ' ' + shellQuoted("./" + partNames[index]);
+    }
+    return text + "\n}\n";
 }
 
 } // namespace
@@ -64,14 +69,16 @@ std::string rejoinShellScript(const RejoinScriptOptions& options, const std::vec
     s += "say " + q(withCount(t.rebuilding, partNames.size())) + " \"$name\"\n";
     s += "missing=0\n";
     s += "check() {\n";
-    s += "    if [ ! -f \"./$1\" ]; then say " + q(t.missingPart) + " \"$1\" >&2; missing=1; fi\n";
+    s += "    for part in \"$@\"; do\n";
+    s += "        if [ ! -f \"$part\" ]; then say " + q(t.missingPart) + " \"${part#./}\" >&2; missing=1; fi\n";
+    s += "    done\n";
     s += "}\n";
     s += "parts check\n";
     s += "if [ \"$missing\" != 0 ]; then fail; fi\n";
     s += "temp=./.parcelon-rejoin-$$.tmp\n";
     s += "if ! (set -C; : >\"$temp\") 2>/dev/null; then temp=; fail " + q(t.noTemporary) + " \"$PWD\"; fi\n";
     s += "append() {\n";
-    s += "    cat \"./$1\" >>\"$temp\" || fail " + q(t.copyFailed) + " \"$1\"\n";
+    s += "    cat \"$@\" >>\"$temp\" || fail " + q(t.copyFailed) + '\n';
     s += "}\n";
     s += "parts append\n";
     s += "if [ -f \"./$sums\" ]; then\n";
@@ -101,7 +108,7 @@ std::string rejoinShellScript(const RejoinScriptOptions& options, const std::vec
     s += "say " + q(t.rebuilt) + " \"$name\"\n";
     s += "status=0\n";
     if (options.deleteParts) {
-        s += "remove() { rm -f \"./$1\" || status=1; }\n";
+        s += "remove() { rm -f \"$@\" || status=1; }\n";
         s += "parts remove\n";
     }
     if (options.deleteItself)
