@@ -253,6 +253,36 @@ TEST(SplitFile, NameUnfitForABatchFileCompletesTheSplitWithoutOne) {
     EXPECT_FALSE(exists(dir / (name + ".bat")));
 }
 
+// Asked for (the command-line tool), an existing batch file or script is asked about before any
+// part is written; a Yes there covers the parts too.
+TEST(SplitFile, AsksAboutAnExistingRejoinFileBeforeWritingAnything) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        TempDir dir;
+        writeFile(dir / "name", "0123456789");
+        writeFile(dir / "name.sh", "mine");
+        writeFile(dir / "name.002", "old");
+        ScriptedHost host;
+        host.overwriteAnswer = yes;
+        SplitRequest request = splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{});
+        request.script = RejoinScriptOptions{};
+        request.askBeforeReplacingRejoinFiles = true;
+
+        const SplitResult result = splitFile(request, host);
+
+        EXPECT_EQ(host.overwriteQuestions, std::vector<std::string>{dir / "name.sh"});
+        if (yes) {
+            EXPECT_EQ(result.outcome, OperationOutcome::Completed);
+            EXPECT_EQ(readFile(dir / "name.sh"), rejoinShellScript({}, result.partNames, "name"));
+            EXPECT_EQ(readFile(dir / "name.002"), "4567");
+        } else {
+            EXPECT_EQ(result.outcome, OperationOutcome::Declined);
+            EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"name", "name.002", "name.sh"}));
+            EXPECT_EQ(readFile(dir / "name.sh"), "mine");
+        }
+    }
+}
+
 TEST(SplitFile, RefusesAPartSizeBelowOne) {
     TempDir dir;
     writeFile(dir / "name", "0123456789");
