@@ -9,10 +9,12 @@
 #include "components/core/MainTexts.h"
 #include "components/core/OperationTexts.h"
 #include "components/core/ProgramIdentity.h"
+#include "components/core/UnsafeBatchNameText.h"
 #include "dialogs/DestinationDialog.h"
 #include "dialogs/JoinOrderDialog.h"
 #include "dialogs/SpecialSplitDialog.h"
 #include "dialogs/model/RejoinBatchSettings.h"
+#include "dialogs/model/RejoinScriptSettings.h"
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 #include "engine/JoinFiles.h"
@@ -166,6 +168,8 @@ void OperationCommands::Splitten1Click() {
     request.partSize = *partSize;
     if (settings.batchFile)
         request.batch = RejoinBatchOptionsFor(settings, language);
+    if (WritesRejoinScript(settings))
+        request.script = RejoinScriptOptionsFor(settings, language);
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
     m_runner.start<SplitResult>([request](OperationHost& host) { return splitFile(request, host); },
@@ -173,9 +177,7 @@ void OperationCommands::Splitten1Click() {
                                     m_state.PartNames = toQStringList(result.partNames);
                                     endOperation(result, true);
                                     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
-                                        showMessage(OperationTextById(OperationText::UnsafeBatchName, language)
-                                                        .arg(QString::fromStdString(result.batch.unsafeName)),
-                                                    MbExclamationOk);
+                                        showMessage(UnsafeBatchNameText(result.batch, language), MbExclamationOk);
                                 });
 }
 

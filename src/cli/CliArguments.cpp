@@ -130,6 +130,8 @@ private:
         } else if (name == "--batch-delete-self" || name == "--batch-keep-self") {
             exclusive(m_result.split.batchDeleteSelf, name == "--batch-delete-self", flag(split), "--batch-delete-self",
                       "--batch-keep-self");
+        } else if (name == "--script" || name == "--no-script") {
+            exclusive(m_result.split.script, name == "--script", flag(split), "--script", "--no-script");
         } else if (name == "--at" && cut) {
             if (const auto text = value(name, attached))
                 cutEntry(*text);

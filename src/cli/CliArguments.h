@@ -25,6 +25,7 @@ struct SplitArguments {
     std::optional<bool> batch;
     std::optional<bool> batchDeleteParts;
     std::optional<bool> batchDeleteSelf;
+    std::optional<bool> script;
 };
 
 struct CutArguments {

@@ -3,7 +3,8 @@
 std::string HelpText() {
     return R"(Usage:
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
-                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self] [-y] [-q]
+                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self]
+                 [--script | --no-script] [-y] [-q]
   parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
   parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts | --keep-parts] [-y] [-q]
   parcelon --help | --version
@@ -25,6 +26,11 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
                         the batch file deletes (or keeps) the parts after rebuilding FILE
   --batch-delete-self, --batch-keep-self
                         the batch file deletes (or keeps) itself at its end
+  --script, --no-script write (or not) FILE.sh next to the parts, a sh script that rebuilds
+                        FILE on Linux and macOS, checks it against FILE.sha256 when that is
+                        there, and deletes the parts and itself as the two options above say;
+                        default: with the batch file, when the settings ask for the script
+  An existing FILE.bat or FILE.sh is asked about like an existing part.
   A split into fewer than 2 parts is refused.
 
 cut     Cuts FILE at byte positions of your choice; each --at names the part that begins at POS.

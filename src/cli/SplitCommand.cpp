@@ -5,7 +5,9 @@
 #include "cli/OperationReport.h"
 #include "cli/Terminal.h"
 #include "components/core/OperationTexts.h"
+#include "components/core/UnsafeBatchNameText.h"
 #include "dialogs/model/RejoinBatchSettings.h"
+#include "dialogs/model/RejoinScriptSettings.h"
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 #include "engine/SplitFile.h"
@@ -65,12 +67,14 @@ int RunSplit(const CliContext& context) {
     request.partSize = *partSize;
     if (settings.batchFile)
         request.batch = RejoinBatchOptionsFor(settings, language);
+    if (arguments.script.value_or(WritesRejoinScript(settings)))
+        request.script = RejoinScriptOptionsFor(settings, language);
+    request.askBeforeReplacingRejoinFiles = true;
 
     CliHost host(language, context.arguments.assumeYes);
     const SplitResult result = host.runShowingProgress(*sourceSize, context.showProgress,
                                                        [&request](CliHost& h) { return splitFile(request, h); });
     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
-        host.tell(OperationTextById(OperationText::UnsafeBatchName, language)
-                      .arg(QString::fromStdString(result.batch.unsafeName)));
+        host.tell(UnsafeBatchNameText(result.batch, language));
     return ReportOutcome(host, result, language);
 }

@@ -139,12 +139,15 @@ QWidget* SettingsDialog::buildSplitPage() {
     m_batchFile = named(new QCheckBox(batchGroup), "CheckBox1");
     m_batchDeleteParts = named(new QCheckBox(batchGroup), "CheckBox3");
     m_batchDeleteItself = named(new QCheckBox(batchGroup), "CheckBox4");
+    m_shellScript = named(new QCheckBox(batchGroup), "ShellScriptBox");
     m_batchDeleteParts->setEnabled(false);
     m_batchDeleteItself->setEnabled(false);
-    auto* batchRow = new QHBoxLayout(batchGroup);
-    batchRow->addWidget(m_batchFile);
-    batchRow->addWidget(m_batchDeleteParts);
-    batchRow->addWidget(m_batchDeleteItself);
+    m_shellScript->setEnabled(false);
+    auto* batchGrid = new QGridLayout(batchGroup);
+    batchGrid->addWidget(m_batchFile, 0, 0);
+    batchGrid->addWidget(m_batchDeleteParts, 0, 1);
+    batchGrid->addWidget(m_batchDeleteItself, 0, 2);
+    batchGrid->addWidget(m_shellScript, 1, 0, 1, 3);
 
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(modeGroup);
@@ -228,6 +231,7 @@ void SettingsDialog::connectEditing() {
     connect(m_batchFile, &QCheckBox::clicked, this, &SettingsDialog::CheckBox1Click);
     connect(m_batchDeleteParts, &QCheckBox::toggled, this, [this](bool on) { m_settings.batchDeleteParts = on; });
     connect(m_batchDeleteItself, &QCheckBox::toggled, this, [this](bool on) { m_settings.batchDeleteItself = on; });
+    connect(m_shellScript, &QCheckBox::toggled, this, [this](bool on) { m_settings.shellScript = on; });
     connect(m_deleteParts, &QCheckBox::toggled, this, [this](bool on) { m_settings.deleteSplitFiles = on; });
     const JoinOrderPolicy policies[] = {JoinOrderPolicy::AskWhenUnclear, JoinOrderPolicy::AlwaysAsk,
                                         JoinOrderPolicy::NeverAsk};
@@ -347,9 +351,11 @@ void SettingsDialog::showBatchOptions() {
     m_batchFile->setChecked(m_settings.batchFile);
     m_batchDeleteParts->setChecked(m_settings.batchDeleteParts);
     m_batchDeleteItself->setChecked(m_settings.batchDeleteItself);
-    // Greyed out, the delete options keep their state for when the batch file comes back.
+    m_shellScript->setChecked(m_settings.shellScript);
+    // Greyed out, the delete and script options keep their state for when the batch file comes back.
     m_batchDeleteParts->setEnabled(m_settings.batchFile);
     m_batchDeleteItself->setEnabled(m_settings.batchFile);
+    m_shellScript->setEnabled(m_settings.batchFile);
 }
 
 void SettingsDialog::ComboBox1Change() {

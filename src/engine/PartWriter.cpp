@@ -12,7 +12,7 @@ PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, Operat
     , m_host(host)
     , m_copier(host) {}
 
-bool PartWriter::create(const std::string& path, OperationResult& result) {
+bool PartWriter::mayOverwrite(const std::string& path, OperationResult& result) {
     if (m_askBeforeOverwriting && ::access(path.c_str(), F_OK) == 0) {
         if (!m_host.confirmOverwrite(path)) {
             result.outcome = OperationOutcome::Declined;
@@ -20,6 +20,12 @@ bool PartWriter::create(const std::string& path, OperationResult& result) {
         }
         m_askBeforeOverwriting = false;
     }
+    return true;
+}
+
+bool PartWriter::create(const std::string& path, OperationResult& result) {
+    if (!mayOverwrite(path, result))
+        return false;
     const OutputOpening opening = openOutput(path, m_guard, m_part, &m_written);
     if (opening.sameAsInput) {
         refuseAsInput(result, path, *opening.sameAsInput);

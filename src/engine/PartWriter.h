@@ -20,6 +20,9 @@ public:
     // the operation, with `result` telling why.
     bool create(const std::string& path, OperationResult& result);
 
+    // The question of `create` alone, for another file the operation will write.
+    bool mayOverwrite(const std::string& path, OperationResult& result);
+
     // Copies `limit` bytes, or the rest of the source, into the part just created and closes it.
     // `reachedEnd` tells whether the source ended; that final read counts one byte. False ends the
     // operation, with `result` telling why.

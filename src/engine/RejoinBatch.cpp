@@ -1,6 +1,6 @@
 #include "engine/RejoinBatch.h"
 
-#include "engine/Windows1252.h"
+#include "engine/CodePage850.h"
 
 #include <algorithm>
 #include <array>
@@ -10,6 +10,8 @@ namespace {
 constexpr const char* LineBreak = "\r\n";
 constexpr const char* MissingLabel = "parcelon_missing";
 constexpr const char* RejoinLabel = "parcelon_rejoin";
+// Followed by the number of the last intermediate file a failed step may have written.
+constexpr const char* FailedLabel = "parcelon_failed_";
 
 // cmd.exe reads "%" as the start of a variable even between quotes; "%%" is one "%".
 std::string escapePercent(std::string_view text) {
@@ -26,73 +28,134 @@ std::string quoted(std::string_view name) {
     return '"' + escapePercent(name) + '"';
 }
 
-// Characters that would end the quoting ("), make a command act on other files (wildcards, a
-// folder separator), or cannot stand on a command line (controls).
-bool hasUnsafeCharacter(std::string_view name) {
-    return std::any_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || c == '"' || c == '*' || c == '?' || c == '\\';
-    });
+// One "copy /b" line and the intermediate file it writes (0: the source itself).
+struct CopyStep {
+    std::string line;
+    std::int64_t tempNumber = 0;
+};
+
+// Every copy of the batch in order: the intermediate levels, then the copy into the source.
+struct CopyPlan {
+    std::vector<std::vector<CopyStep>> levels;
+    CopyStep last;
+    std::int64_t tempCount = 0;
+};
+
+std::string copyLine(const std::vector<std::string>& quotedInputs, std::size_t from, std::size_t to,
+                     std::string_view separator, const std::string& quotedTarget) {
+    std::string line = "copy /b ";
+    for (std::size_t index = from; index < to; ++index)
+        line += (index == from ? "" : std::string(separator)) + quotedInputs[index];
+    return line + ' ' + quotedTarget;
 }
 
-bool isSafeName(std::string_view name) {
-    return !name.empty() && !hasUnsafeCharacter(name) && toWindows1252(name).has_value();
-}
-
-// The commands without the line break in front of them.
-std::string rejoinCommandLines(std::size_t groupSize, const std::vector<std::string>& partNames,
-                               const std::string& sourceName, bool deleteParts) {
-    std::string commands = "copy /b ";
-    std::string partDeletions = LineBreak;  // makes the empty line before the deletions
-    std::vector<std::string> intermediates; // used as a stack: last made, first taken
-    std::size_t inGroup = 0;
-    std::int64_t closedGroups = 0;
-    const auto closeGroup = [&] {
-        intermediates.push_back(TempFileName(++closedGroups));
-        commands += ' ' + quoted(intermediates.back());
+CopyPlan planCopies(std::size_t groupSize, const std::vector<std::string>& partNames, const std::string& sourceName) {
+    CopyPlan plan;
+    std::vector<std::string> inputs;
+    for (const std::string& name : partNames)
+        inputs.push_back(quoted(name));
+    const auto lastLine = [&](std::string_view separator) {
+        return copyLine(inputs, 0, inputs.size(), separator, quoted(sourceName));
     };
-    for (std::size_t index = 0; index < partNames.size(); ++index) {
-        partDeletions += LineBreak + ("del " + quoted(partNames[index]));
-        if (inGroup == groupSize) {
-            closeGroup();
-            commands += LineBreak + std::string("copy /b ");
-            inGroup = 0;
-        }
-        commands += quoted(partNames[index]);
-        ++inGroup;
-        if (inGroup != groupSize && index + 1 != partNames.size())
-            commands += '+';
+    if (inputs.size() <= groupSize) {
+        plan.last = {lastLine("+"), 0};
+        return plan;
     }
-    if (closedGroups > 0)
-        closeGroup();
+    // A level of intermediate files more whenever their copy into the source would not fit on
+    // one line.
+    do {
+        std::vector<CopyStep>& level = plan.levels.emplace_back();
+        std::vector<std::string> outputs;
+        for (std::size_t from = 0; from < inputs.size(); from += groupSize) {
+            outputs.push_back(quoted(TempFileName(++plan.tempCount)));
+            const std::size_t to = std::min(from + groupSize, inputs.size());
+            level.push_back({copyLine(inputs, from, to, "+", outputs.back()), plan.tempCount});
+        }
+        inputs = std::move(outputs);
+    } while (lastLine(" + ").size() > MaxBatchLineLength);
+    plan.last = {lastLine(" + "), 0};
+    return plan;
+}
 
-    if (intermediates.empty()) {
-        commands += ' ' + quoted(sourceName);
-    } else {
-        std::string joined;
-        std::string deletions;
-        while (!intermediates.empty()) {
-            const std::string name = quoted(intermediates.back());
-            intermediates.pop_back();
-            joined = joined.empty() ? name : name + " + " + joined;
-            deletions += (deletions.empty() ? "" : LineBreak) + ("del " + name);
-        }
-        commands += LineBreak + std::string(LineBreak) + "copy /b " + joined + ' ' + quoted(sourceName);
-        commands += LineBreak + std::string(LineBreak) + deletions;
-    }
-    if (deleteParts)
-        commands += partDeletions;
-    return commands;
+// What the batch says when a copy failed; without it the copies are written unchecked.
+struct CopyCheck {
+    std::string stepFailed; // the sentence with {step}, {steps} and {file} still in it
+    std::size_t stepCount = 0;
+};
+
+std::string failedLabel(std::int64_t lastTemp) {
+    return FailedLabel + std::to_string(lastTemp);
+}
+
+std::string replaced(std::string text, std::string_view placeholder, const std::string& value) {
+    if (const std::size_t at = text.find(placeholder); at != std::string::npos)
+        text.replace(at, placeholder.size(), value);
+    return text;
 }
 
 // A caller's text as batch content: a character the code page lacks becomes "?".
 std::string batchText(std::string_view text) {
-    return escapePercent(keepWindows1252(text));
+    return escapePercent(keepCodePage850(text));
+}
+
+std::string stepFailedText(const CopyCheck& check, std::size_t stepNumber, const std::string& target) {
+    const std::string message = replaced(replaced(check.stepFailed, "{step}", std::to_string(stepNumber)), "{steps}",
+                                         std::to_string(check.stepCount));
+    constexpr std::string_view FilePlaceholder = "{file}";
+    const std::size_t at = message.find(FilePlaceholder);
+    if (at == std::string::npos)
+        return batchText(message);
+    return batchText(message.substr(0, at)) + quoted(target) + batchText(message.substr(at + FilePlaceholder.size()));
+}
+
+// The copy line and, when checked, the lines that end the batch if it failed.
+std::string checkedCopy(const CopyStep& step, const std::string& target, std::int64_t lastTemp, const CopyCheck* check,
+                        std::size_t& stepNumber) {
+    std::string lines = step.line;
+    ++stepNumber;
+    if (check) {
+        lines += LineBreak + ("if errorlevel 1 echo " + stepFailedText(*check, stepNumber, target));
+        lines += LineBreak + ("if errorlevel 1 goto " + failedLabel(lastTemp));
+    }
+    return lines;
+}
+
+// The commands without the line break in front of them.
+std::string rejoinCommandLines(const CopyPlan& plan, const std::vector<std::string>& partNames,
+                               const std::string& sourceName, bool deleteParts, const CopyCheck* check) {
+    std::string commands;
+    std::size_t stepNumber = 0;
+    for (const std::vector<CopyStep>& level : plan.levels) {
+        if (!commands.empty())
+            commands += LineBreak + std::string(LineBreak);
+        for (const CopyStep& step : level) {
+            if (step.tempNumber != level.front().tempNumber)
+                commands += LineBreak;
+            commands += checkedCopy(step, TempFileName(step.tempNumber), step.tempNumber, check, stepNumber);
+        }
+    }
+    if (!commands.empty())
+        commands += LineBreak + std::string(LineBreak);
+    commands += checkedCopy(plan.last, sourceName, plan.tempCount, check, stepNumber);
+    if (plan.tempCount > 0) {
+        commands += LineBreak;
+        for (std::int64_t temp = plan.tempCount; temp >= 1; --temp)
+            commands += LineBreak + ("del " + quoted(TempFileName(temp)));
+    }
+    if (deleteParts) {
+        commands += LineBreak;
+        for (const std::string& name : partNames)
+            commands += LineBreak + ("del " + quoted(name));
+    }
+    return commands;
 }
 
 // Ends the batch before it copies or deletes anything when a part is not there, naming each
-// missing one.
-std::string partChecks(const RejoinBatchTexts& texts, const std::vector<std::string>& partNames) {
+// missing one. The failure lines of the copies follow: entered at the label of the last
+// intermediate file a failed step may have written, they remove that one and every earlier one,
+// and end the batch with the parts and the batch itself kept.
+std::string checkLines(const RejoinBatchTexts& texts, const std::vector<std::string>& partNames,
+                       std::int64_t tempCount) {
     std::string checks;
     const auto line = [&checks](const std::string& text) { checks += text + LineBreak; };
     for (const std::string& name : partNames)
@@ -102,6 +165,14 @@ std::string partChecks(const RejoinBatchTexts& texts, const std::vector<std::str
     for (const std::string& name : partNames)
         line("if not exist " + quoted(name) + " echo " + batchText(texts.missingPart) + ' ' + quoted(name));
     line("echo " + batchText(texts.nothingDone));
+    line("pause");
+    line("goto :eof");
+    for (std::int64_t temp = tempCount; temp >= 1; --temp) {
+        line(':' + failedLabel(temp));
+        line("if exist " + quoted(TempFileName(temp)) + " del " + quoted(TempFileName(temp)));
+    }
+    line(':' + failedLabel(0));
+    line("echo " + batchText(texts.partsKept));
     line("pause");
     line("goto :eof");
     line(std::string(":") + RejoinLabel);
@@ -137,13 +208,29 @@ std::string bannerLines(const RejoinBatchTexts& texts) {
 
 } // namespace
 
+UnsafeNameReason unsafeNameReason(std::string_view name) {
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return UnsafeNameReason::ControlCharacter;
+        if (c == '"')
+            return UnsafeNameReason::QuotationMark;
+        if (c == '*' || c == '?')
+            return UnsafeNameReason::Wildcard;
+        if (c == '\\')
+            return UnsafeNameReason::Backslash;
+    }
+    return toCodePage850(name) ? UnsafeNameReason::None : UnsafeNameReason::CodePage;
+}
+
 std::string TempFileName(std::int64_t group) {
     return std::to_string(group) + ".tmp";
 }
 
 std::string BuildRejoinCommands(std::size_t groupSize, const std::vector<std::string>& partNames,
                                 const std::string& sourceName, bool deleteParts) {
-    return LineBreak + rejoinCommandLines(groupSize, partNames, sourceName, deleteParts);
+    return LineBreak + rejoinCommandLines(planCopies(groupSize, partNames, sourceName), partNames, sourceName,
+                                          deleteParts, nullptr);
 }
 
 std::string rejoinBatchFileName(const std::string& sourceName) {
@@ -153,20 +240,22 @@ std::string rejoinBatchFileName(const std::string& sourceName) {
 RejoinBatchText rejoinBatchText(const RejoinBatchOptions& options, const std::vector<std::string>& partNames,
                                 const std::string& sourceName) {
     RejoinBatchText result;
-    if (!isSafeName(sourceName)) {
-        result.unsafeName = sourceName;
-        return result;
-    }
-    for (const std::string& name : partNames) {
-        if (!isSafeName(name)) {
-            result.unsafeName = name;
+    std::vector<const std::string*> names = {&sourceName};
+    for (const std::string& name : partNames)
+        names.push_back(&name);
+    for (const std::string* name : names) {
+        if (const UnsafeNameReason reason = unsafeNameReason(*name); reason != UnsafeNameReason::None) {
+            result.unsafeName = *name;
+            result.unsafeReason = reason;
             return result;
         }
     }
-    std::string text = bannerLines(options.texts) + LineBreak + partChecks(options.texts, partNames) +
-                       rejoinCommandLines(10, partNames, sourceName, options.deleteParts);
+    const CopyPlan plan = planCopies(10, partNames, sourceName);
+    const CopyCheck check{options.texts.stepFailed, static_cast<std::size_t>(plan.tempCount) + 1};
+    std::string text = bannerLines(options.texts) + LineBreak + checkLines(options.texts, partNames, plan.tempCount) +
+                       rejoinCommandLines(plan, partNames, sourceName, options.deleteParts, &check);
     if (options.deleteItself)
         text += LineBreak + ("del " + quoted(rejoinBatchFileName(sourceName)));
-    result.bytes = toWindows1252(text).value_or(std::string());
+    result.bytes = toCodePage850(text).value_or(std::string());
     return result;
 }

@@ -12,6 +12,9 @@ RejoinBatchTexts defaultRejoinBatchTexts(TextLanguage language, std::string_view
         texts.keyLine3 = "echo            zusetzen.";
         texts.missingPart = "Teildatei nicht gefunden:";
         texts.nothingDone = "Es wurde nichts zusammengesetzt und nichts gelöscht.";
+        texts.stepFailed =
+            "Schritt {step} von {steps} fehlgeschlagen: {file} konnte nicht vollständig geschrieben werden.";
+        texts.partsKept = "Es wurde keine Teildatei gelöscht, auch nicht diese Batch-Datei.";
     } else {
         texts.webLine = "echo WEB   : " + std::string(webAddress);
         texts.keyLine1 = "echo      Hit any key to merge";
@@ -19,6 +22,8 @@ RejoinBatchTexts defaultRejoinBatchTexts(TextLanguage language, std::string_view
         texts.keyLine3 = "echo";
         texts.missingPart = "Part file not found:";
         texts.nothingDone = "Nothing was merged and nothing was deleted.";
+        texts.stepFailed = "Step {step} of {steps} failed: {file} could not be written completely.";
+        texts.partsKept = "No part was deleted, nor this batch file.";
     }
     return texts;
 }

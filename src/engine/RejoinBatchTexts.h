@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// The words of the rejoin batch file, in UTF-8; the writer converts them to Windows-1252.
+// The words of the rejoin batch file, in UTF-8; the writer converts them to code page 850.
 // The lines that are commands already ("echo ...") are whole lines; the others are sentences the
 // writer puts after "echo ".
 struct RejoinBatchTexts {
@@ -15,6 +15,8 @@ struct RejoinBatchTexts {
     std::string keyLine3;
     std::string missingPart; // sentence before the quoted name of each part the batch cannot find
     std::string nothingDone; // sentence after them: nothing was copied or deleted
+    std::string stepFailed;  // a copy failed: "{step}" of "{steps}", "{file}" the quoted file it wrote
+    std::string partsKept;   // sentence after it: no part was deleted, nor the batch file
 };
 
 enum class TextLanguage { English = 0, German = 1 };

@@ -8,8 +8,10 @@
 #include "engine/PartNaming.h"
 #include "engine/PartWriter.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -20,48 +22,77 @@ bool isPartName(const std::string& name, const std::string& sourceName, std::int
     return number && *number <= partCount && name.size() == sourceName.size() + PartExtension(*number).size();
 }
 
+// The rejoin files the request writes besides the parts, as names in the folder.
+std::vector<std::string> rejoinFileNames(const SplitRequest& request, const std::string& sourceName) {
+    std::vector<std::string> names;
+    if (request.batch)
+        names.push_back(rejoinBatchFileName(sourceName));
+    if (request.script)
+        names.push_back(rejoinScriptFileName(sourceName));
+    return names;
+}
+
 // An existing file the split would write that is the source itself (through a link). Looking
 // through the folder once finds it before anything is written, however many parts there are.
 std::optional<std::string> outputThatIsSource(const std::string& folder, const std::string& sourceName,
-                                              std::int64_t partCount, bool withBatch, const InputGuard& guard) {
+                                              std::int64_t partCount, const std::vector<std::string>& rejoinFiles,
+                                              const InputGuard& guard) {
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
     if (!dir)
         return std::nullopt; // creating the first part reports the folder's error
-    const std::string batchName = rejoinBatchFileName(sourceName);
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string name = entry->d_name;
-        const bool isOutput = (withBatch && name == batchName) || isPartName(name, sourceName, partCount);
+        const bool isOutput = std::find(rejoinFiles.begin(), rejoinFiles.end(), name) != rejoinFiles.end() ||
+                              isPartName(name, sourceName, partCount);
         if (isOutput && guard.inputSameAs(folder + name))
             return folder + name;
     }
     return std::nullopt;
 }
 
-void writeBatch(const std::string& folder, const std::string& sourceName, const InputGuard& guard,
-                const RejoinBatchOptions& options, SplitResult& result) {
-    const RejoinBatchText text = rejoinBatchText(options, result.partNames, sourceName);
-    if (!text.unsafeName.empty()) {
-        result.batch = {RejoinBatchResult::Status::UnsafeName, text.unsafeName};
-        return;
-    }
-    const std::string path = folder + rejoinBatchFileName(sourceName);
-    FileHandle batch;
-    const OutputOpening opening = openOutput(path, guard, batch);
+// Lets whoever may read the script run it too. Best effort: a FAT stick refuses modes, and the
+// script runs as "sh NAME.sh" all the same.
+void allowExecution(int fd) {
+    struct stat info = {};
+    if (::fstat(fd, &info) == 0)
+        (void)::fchmod(fd, (info.st_mode & 07777) | ((info.st_mode & 0444) >> 2));
+}
+
+// Writes a rejoin file; false (with `result` telling why) takes the split's error path.
+bool writeRejoinFile(const std::string& path, const std::string& bytes, bool executable, const InputGuard& guard,
+                     SplitResult& result) {
+    FileHandle file;
+    const OutputOpening opening = openOutput(path, guard, file);
     if (opening.sameAsInput) {
         refuseAsInput(result, path, *opening.sameAsInput);
-        return;
+        return false;
     }
     int error = opening.systemError;
     if (error == 0)
-        error = writeAll(batch.fd(), text.bytes.data(), static_cast<std::int64_t>(text.bytes.size()));
-    const int closeError = batch.close();
+        error = writeAll(file.fd(), bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    if (error == 0 && executable)
+        allowExecution(file.fd());
+    const int closeError = file.close();
     if (error == 0)
         error = closeError;
     if (error != 0) {
         failWith(result, path, error);
-        return;
+        return false;
     }
+    return true;
+}
+
+bool writeBatch(const std::string& folder, const std::string& sourceName, const InputGuard& guard,
+                const RejoinBatchOptions& options, SplitResult& result) {
+    const RejoinBatchText text = rejoinBatchText(options, result.partNames, sourceName);
+    if (!text.unsafeName.empty()) {
+        result.batch = {RejoinBatchResult::Status::UnsafeName, text.unsafeName, text.unsafeReason};
+        return true;
+    }
+    if (!writeRejoinFile(folder + rejoinBatchFileName(sourceName), text.bytes, false, guard, result))
+        return false;
     result.batch.status = RejoinBatchResult::Status::Written;
+    return true;
 }
 
 } // namespace
@@ -83,13 +114,20 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
     const std::string folder = withTrailingSlash(request.destinationFolder);
     const std::string sourceName = fileNameOf(request.sourcePath);
     const std::int64_t partCount = sourceSize / request.partSize + 1;
-    if (const auto clash = outputThatIsSource(folder, sourceName, partCount, request.batch.has_value(), guard)) {
+    const std::vector<std::string> rejoinFiles = rejoinFileNames(request, sourceName);
+    if (const auto clash = outputThatIsSource(folder, sourceName, partCount, rejoinFiles, guard)) {
         refuseAsInput(result, *clash, request.sourcePath);
         return result;
     }
 
     host.byteCounter().store(0);
     PartWriter writer(source, guard, host);
+    if (request.askBeforeReplacingRejoinFiles) {
+        for (const std::string& name : rejoinFiles) {
+            if (!writer.mayOverwrite(folder + name, result))
+                return result;
+        }
+    }
     bool reachedEnd = false;
     for (std::int64_t number = 1; !reachedEnd; ++number) {
         const std::string name = sourceName + PartExtension(number);
@@ -104,7 +142,10 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
         failWith(result, request.sourcePath, error);
         return result;
     }
-    if (request.batch)
-        writeBatch(folder, sourceName, guard, *request.batch, result);
+    if (request.batch && !writeBatch(folder, sourceName, guard, *request.batch, result))
+        return result;
+    if (request.script)
+        writeRejoinFile(folder + rejoinScriptFileName(sourceName),
+                        rejoinShellScript(*request.script, result.partNames, sourceName), true, guard, result);
     return result;
 }

@@ -3,6 +3,7 @@
 #include "engine/OperationHost.h"
 #include "engine/OperationResult.h"
 #include "engine/RejoinBatch.h"
+#include "engine/RejoinShellScript.h"
 
 #include <cstdint>
 #include <optional>
@@ -15,6 +16,11 @@ struct SplitRequest {
     std::int64_t partSize = 0;     // bytes per part, at least 1
     // With a value, the rejoin batch file is written after a split that ran to its end.
     std::optional<RejoinBatchOptions> batch;
+    // With a value, the rejoin shell script too (written also when the batch file cannot be).
+    std::optional<RejoinScriptOptions> script;
+    // An existing batch file or script is asked about like an existing part, before any part is
+    // written; otherwise it is replaced without a question.
+    bool askBeforeReplacingRejoinFiles = false;
 };
 
 struct SplitResult : OperationResult {

@@ -84,10 +84,12 @@ TEST_F(SplitFlow, WritesThePartsAndTheBatchFileIntoTheChosenFolderAndMakesItCurr
 
     EXPECT_TRUE(m_messages.shown().empty());
     EXPECT_EQ(m_destinationScript.showings(), 1);
-    EXPECT_EQ(destinationNames(), QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat"}));
+    EXPECT_EQ(destinationNames(),
+              QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat", "film.bin.sh"}));
     for (int number : {1, 2, 3})
         EXPECT_EQ(contents(part(number)), sourcePiece(number)) << number;
     EXPECT_EQ(QFileInfo(part(3)).size(), SourceSize - 2 * PresetPart);
+    EXPECT_TRUE(contents(destinationFile("film.bin.sh")).startsWith("#!/bin/sh\n"));
     EXPECT_EQ(m_state.PartNames, QStringList({"film.bin.001", "film.bin.002", "film.bin.003"}));
 
     // Both delete options are on in a fresh install; the last line has no line break.

@@ -52,6 +52,8 @@ TEST(ParseArguments, RejectsWhatCannotBeMeant) {
         "split a -n 0",
         "split a --batch --no-batch",
         "split a --batch-keep-parts --batch-delete-parts",
+        "split a --script --no-script",
+        "join a.001 a.002 --script",
         "join a.001 a.002 --delete-parts --keep-parts",
         "split a --keep-parts",
         "split a --at 0=x",
@@ -79,8 +81,8 @@ TEST(ParseArguments, RejectsWhatCannotBeMeant) {
 }
 
 TEST(ParseArguments, ReadsEveryOption) {
-    ParsedArguments parsed = ParseArguments(
-        Words("split movie.avi -s 100M -d /media/usb --no-batch --batch-keep-parts --batch-delete-self -y -q"));
+    ParsedArguments parsed = ParseArguments(Words(
+        "split movie.avi -s 100M -d /media/usb --no-batch --batch-keep-parts --batch-delete-self --script -y -q"));
     ASSERT_TRUE(parsed.arguments) << parsed.usageError;
     const CliArguments& split = *parsed.arguments;
     EXPECT_EQ(split.kind, CliCommandKind::Split);
@@ -91,6 +93,7 @@ TEST(ParseArguments, ReadsEveryOption) {
     EXPECT_EQ(split.split.batch, false);
     EXPECT_EQ(split.split.batchDeleteParts, false);
     EXPECT_EQ(split.split.batchDeleteSelf, true);
+    EXPECT_EQ(split.split.script, true);
     EXPECT_TRUE(split.assumeYes);
     EXPECT_TRUE(split.quiet);
 
@@ -98,6 +101,7 @@ TEST(ParseArguments, ReadsEveryOption) {
     ASSERT_TRUE(parsed.arguments) << parsed.usageError;
     EXPECT_EQ(parsed.arguments->split.preset, 4);
     EXPECT_FALSE(parsed.arguments->split.batch);
+    EXPECT_FALSE(parsed.arguments->split.script);
 
     parsed = ParseArguments(Words("cut data.bin --relative --at 0=a --at=1K=b=c --at 5=c"));
     ASSERT_TRUE(parsed.arguments) << parsed.usageError;

@@ -69,6 +69,8 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "--batch-keep-parts",
                                "--batch-delete-self",
                                "--batch-keep-self",
+                               "--script",
+                               "--no-script",
                                "-y, --yes",
                                "-q, --quiet",
                                "--at POS=NAME",
@@ -128,15 +130,30 @@ TEST_F(ParcelonProgramTest, SplitJoinAndCutGiveBackTheBytes) {
     EXPECT_EQ(read("c.bin"), source.mid(7000));
 }
 
-TEST_F(ParcelonProgramTest, ANameABatchFileCannotHoldGetsNoBatchFile) {
-    const QString name = QStringLiteral("文書.bin");
-    write(name, Numbered(300));
-    const ParcelonRun split = run({"split", name, "-s", "100"});
-    EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
-    EXPECT_EQ(read(name + ".003").size(), 100);
-    EXPECT_FALSE(exists(name + ".bat"));
-    EXPECT_TRUE(split.err.startsWith(QStringLiteral("No batch file was written: the name '")))
-        << split.err.toStdString();
+// Each kind of unsafe name is told its own reason; the shell script is written all the same.
+TEST_F(ParcelonProgramTest, ANameABatchFileCannotHoldGetsNoBatchFileButTheScript) {
+    const std::pair<QString, const char*> names[] = {
+        {QStringLiteral("文書.bin"), "code page 850"},
+        {QStringLiteral("say \"hi\".bin"), "quotation mark"},
+        {QStringLiteral("any*.bin"), "wildcards"},
+        {QStringLiteral("back\\slash.bin"), "folder separator"},
+    };
+    for (const auto& [name, reason] : names) {
+        write(name, Numbered(300));
+        const ParcelonRun split = run({"split", name, "-s", "100"});
+        EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
+        EXPECT_EQ(read(name + ".003").size(), 100);
+        EXPECT_FALSE(exists(name + ".bat"));
+        EXPECT_TRUE(exists(name + ".sh"));
+        EXPECT_TRUE(split.err.startsWith(QStringLiteral("No batch file was written: the name '") + name))
+            << split.err.toStdString();
+        EXPECT_TRUE(split.err.contains(QLatin1String(reason))) << split.err.toStdString();
+    }
+    write("plain.bin", Numbered(300));
+    const ParcelonRun noScript = run({"split", "plain.bin", "-s", "100", "--no-script"});
+    EXPECT_EQ(noScript.exitCode, 0) << noScript.err.toStdString();
+    EXPECT_TRUE(exists("plain.bin.bat"));
+    EXPECT_FALSE(exists("plain.bin.sh"));
 }
 
 TEST_F(ParcelonProgramTest, UnsetOptionsComeFromTheStoredSettings) {
@@ -203,6 +220,23 @@ TEST_F(ParcelonProgramTest, ExistingFilesNeedYesWithoutATerminal) {
     split = run({"split", "data.bin", "-s", "100", "-y", "--no-batch"});
     EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
     EXPECT_EQ(read("data.bin.002"), Numbered(300).mid(100, 100));
+
+    // An existing batch file or script is refused before any part is written.
+    for (const char* rejoinFile : {"other.bin.bat", "other.bin.sh"}) {
+        write("other.bin", Numbered(300));
+        write(rejoinFile, "mine");
+        split = run({"split", "other.bin", "-s", "100"});
+        EXPECT_EQ(split.exitCode, 3) << rejoinFile;
+        EXPECT_TRUE(split.err.contains(path(rejoinFile))) << split.err.toStdString();
+        EXPECT_EQ(read(rejoinFile), "mine");
+        EXPECT_FALSE(exists("other.bin.001"));
+        split = run({"split", "other.bin", "-s", "100", "-y"});
+        EXPECT_EQ(split.exitCode, 0) << split.err.toStdString();
+        EXPECT_NE(read(rejoinFile), "mine");
+        for (const char* name :
+             {"other.bin.bat", "other.bin.sh", "other.bin.001", "other.bin.002", "other.bin.003", "other.bin.004"})
+            QFile::remove(path(name));
+    }
 
     write("data.bin", "existing output");
     ParcelonRun join = run({"join", "data.bin.001", "data.bin.002", "data.bin.003", "data.bin.004"});

@@ -312,20 +312,28 @@ TEST_F(SettingsDialogTest, AStoreThatCannotBeWrittenIsReportedOncePerOk) {
     EXPECT_EQ(failures[0].storePath, m_reg.storePath());
 }
 
-TEST_F(SettingsDialogTest, BatchDeleteOptionsAreGreyedOutWithoutLosingTheirState) {
-    store({{"BatchDelSplitFile", "0"}});
+TEST_F(SettingsDialogTest, BatchDeleteAndScriptOptionsAreGreyedOutWithoutLosingTheirState) {
+    store({{"BatchDelSplitFile", "0"}, {"ShellScript", "0"}});
     showOneFile("1000");
     auto* batch = control<QCheckBox>("CheckBox1");
     auto* deleteParts = control<QCheckBox>("CheckBox3");
     auto* deleteItself = control<QCheckBox>("CheckBox4");
+    auto* script = control<QCheckBox>("ShellScriptBox");
+    EXPECT_FALSE(script->isChecked());
+    script->click();
     batch->click();
     EXPECT_FALSE(deleteParts->isEnabled());
     EXPECT_FALSE(deleteItself->isEnabled());
+    EXPECT_FALSE(script->isEnabled());
     EXPECT_FALSE(deleteParts->isChecked());
     EXPECT_TRUE(deleteItself->isChecked());
+    EXPECT_TRUE(script->isChecked());
     batch->click();
     EXPECT_TRUE(deleteParts->isEnabled());
+    EXPECT_TRUE(script->isEnabled());
     EXPECT_FALSE(deleteParts->isChecked());
+    pressOk();
+    EXPECT_EQ(m_reg.Pop(QStringLiteral("ShellScript")), QStringLiteral("1"));
 }
 
 TEST_F(SettingsDialogTest, ShowingAgainDiscardsWhatCancelLeftBehind) {

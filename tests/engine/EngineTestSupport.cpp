@@ -121,3 +121,13 @@ std::optional<std::string> ScriptedHost::newOutputName(const std::string& curren
     nameAnswers.pop_front();
     return answer;
 }
+
+SplitRequest splitRequest(std::string sourcePath, std::string destinationFolder, std::int64_t partSize,
+                          std::optional<RejoinBatchOptions> batch) {
+    SplitRequest request;
+    request.sourcePath = std::move(sourcePath);
+    request.destinationFolder = std::move(destinationFolder);
+    request.partSize = partSize;
+    request.batch = std::move(batch);
+    return request;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/OperationHost.h"
+#include "engine/SplitFile.h"
 
 #include <cstdint>
 #include <deque>
@@ -40,6 +41,10 @@ std::string writeScrambledFile(const std::string& path, std::int64_t size);
 ::testing::AssertionResult sameBytes(const std::string& actual, const std::string& expected);
 // The file names in a folder, sorted.
 std::vector<std::string> namesIn(const std::filesystem::path& folder);
+
+// A split request with these fields; every other one keeps its default.
+SplitRequest splitRequest(std::string sourcePath, std::string destinationFolder, std::int64_t partSize,
+                          std::optional<RejoinBatchOptions> batch);
 
 // A host that answers from a script and records what it was told.
 class ScriptedHost : public OperationHost {

@@ -190,10 +190,12 @@ TEST(JoinFiles, SplitIntoMoreThanAThousandPartsJoinsBackFromAShuffledList) {
     const std::string original = countingBytes(1200);
     writeFile(dir / "big.bin", original);
     ScriptedHost host;
-    const SplitResult split = splitFile({dir / "big.bin", (dir.path() / "parts").string(), 1, std::nullopt}, host);
+    const SplitResult split =
+        splitFile(splitRequest(dir / "big.bin", (dir.path() / "parts").string(), 1, std::nullopt), host);
     ASSERT_EQ(split.outcome, OperationOutcome::Failed); // the folder does not exist yet
     ASSERT_EQ(::mkdir((dir / "parts").c_str(), 0755), 0);
-    ASSERT_EQ(splitFile({dir / "big.bin", dir / "parts", 1, std::nullopt}, host).outcome, OperationOutcome::Completed);
+    ASSERT_EQ(splitFile(splitRequest(dir / "big.bin", dir / "parts", 1, std::nullopt), host).outcome,
+              OperationOutcome::Completed);
 
     std::vector<JoinCandidate> items;
     for (const std::string& name : namesIn(dir.path() / "parts"))

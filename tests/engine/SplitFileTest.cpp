@@ -24,7 +24,8 @@ TEST_P(SplitSizes, PartsHoldExactRangesAndAnExactMultipleEndsWithAnEmptyPart) {
     const std::string source = writeScrambledFile(dir / "name", c.sourceSize);
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), c.partSize, std::nullopt}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), c.partSize, std::nullopt), host);
 
     ASSERT_EQ(result.outcome, OperationOutcome::Completed);
     std::vector<std::string> expectedNames;
@@ -59,7 +60,7 @@ TEST(SplitFile, NamesPartsPastNineHundredNinetyNine) {
     writeCountingFile(dir / "name", 1000);
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 1, std::nullopt}, host);
+    const SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 1, std::nullopt), host);
 
     ASSERT_EQ(result.outcome, OperationOutcome::Completed);
     ASSERT_EQ(result.partNames.size(), 1001u);
@@ -78,7 +79,7 @@ TEST(SplitFile, AsksOnceBeforeOverwritingAndYesCoversEveryLaterPart) {
     writeFile(dir / "name.003", "older");
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+    const SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(host.overwriteQuestions, std::vector<std::string>{dir / "name.002"});
@@ -93,7 +94,8 @@ TEST(SplitFile, NoToOverwritingKeepsEarlierPartsAndWritesNothingMore) {
     ScriptedHost host;
     host.overwriteAnswer = false;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, RejoinBatchOptions{}}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Declined);
     EXPECT_EQ(result.partNames, std::vector<std::string>{"name.001"});
@@ -108,7 +110,8 @@ TEST(SplitFile, StopBetweenChunksKeepsWhatIsWrittenAndWritesNoBatchFile) {
     ScriptedHost host;
     host.stopOnCall = 2; // after the first chunk of the second part
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, RejoinBatchOptions{}}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Stopped);
     EXPECT_EQ(result.partNames, (std::vector<std::string>{"name.001", "name.002"}));
@@ -125,7 +128,8 @@ TEST(SplitFile, StopInsideAPartLeavesItWithTheChunksCopiedSoFar) {
     ScriptedHost host;
     host.stopInFile = 2; // after the first chunk of part 2; a part of 9 MiB takes at least two
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 9 * mib, RejoinBatchOptions{}}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), 9 * mib, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Stopped);
     EXPECT_EQ(result.partNames, (std::vector<std::string>{"name.001", "name.002"}));
@@ -146,7 +150,7 @@ TEST(SplitFile, CopiesASourceTheKernelCannotCopyThroughTheBuffer) {
     ASSERT_GT(content.size(), 20u);
     ScriptedHost host;
 
-    const SplitResult result = splitFile({"/proc/version", dir.path().string(), 10, std::nullopt}, host);
+    const SplitResult result = splitFile(splitRequest("/proc/version", dir.path().string(), 10, std::nullopt), host);
 
     ASSERT_EQ(result.outcome, OperationOutcome::Completed);
     std::string joined;
@@ -162,7 +166,8 @@ TEST(SplitFile, FullDeviceAsAPartFailsNamingItAndKeepsEarlierParts) {
     ASSERT_EQ(::symlink("/dev/full", (dir / "name.002").c_str()), 0);
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, RejoinBatchOptions{}}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Failed);
     EXPECT_EQ(result.error.kind, OperationError::Kind::System);
@@ -180,12 +185,12 @@ TEST(SplitFile, MissingSourceOrFolderTakesTheErrorPath) {
     writeFile(dir / "name", "0123456789");
     ScriptedHost host;
 
-    const SplitResult noSource = splitFile({dir / "gone", dir.path().string(), 4, std::nullopt}, host);
+    const SplitResult noSource = splitFile(splitRequest(dir / "gone", dir.path().string(), 4, std::nullopt), host);
     EXPECT_EQ(noSource.outcome, OperationOutcome::Failed);
     EXPECT_EQ(noSource.error.path, dir / "gone");
     EXPECT_EQ(noSource.error.systemError, ENOENT);
 
-    const SplitResult noFolder = splitFile({dir / "name", dir / "nowhere", 4, std::nullopt}, host);
+    const SplitResult noFolder = splitFile(splitRequest(dir / "name", dir / "nowhere", 4, std::nullopt), host);
     EXPECT_EQ(noFolder.outcome, OperationOutcome::Failed);
     EXPECT_EQ(noFolder.error.path, dir / "nowhere/name.001");
     EXPECT_TRUE(noFolder.partNames.empty());
@@ -207,7 +212,8 @@ TEST(SplitFile, RefusesBeforeWritingWhenAnOutputIsTheSource) {
         ASSERT_EQ(made, 0);
         ScriptedHost host;
 
-        const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, RejoinBatchOptions{}}, host);
+        const SplitResult result =
+            splitFile(splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{}), host);
 
         EXPECT_EQ(result.outcome, OperationOutcome::Refused);
         EXPECT_EQ(result.error.kind, OperationError::Kind::OutputIsInput);
@@ -224,7 +230,8 @@ TEST(SplitFile, WritesTheBatchFileAfterACompleteSplit) {
     writeFile(dir / "name", "0123456789");
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, RejoinBatchOptions{}}, host);
+    const SplitResult result =
+        splitFile(splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(result.batch.status, RejoinBatchResult::Status::Written);
@@ -237,7 +244,7 @@ TEST(SplitFile, NameUnfitForABatchFileCompletesTheSplitWithoutOne) {
     writeFile(dir / name, "0123456789");
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / name, dir.path().string(), 4, RejoinBatchOptions{}}, host);
+    const SplitResult result = splitFile(splitRequest(dir / name, dir.path().string(), 4, RejoinBatchOptions{}), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(result.batch.status, RejoinBatchResult::Status::UnsafeName);
@@ -246,12 +253,42 @@ TEST(SplitFile, NameUnfitForABatchFileCompletesTheSplitWithoutOne) {
     EXPECT_FALSE(exists(dir / (name + ".bat")));
 }
 
+// Asked for (the command-line tool), an existing batch file or script is asked about before any
+// part is written; a Yes there covers the parts too.
+TEST(SplitFile, AsksAboutAnExistingRejoinFileBeforeWritingAnything) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        TempDir dir;
+        writeFile(dir / "name", "0123456789");
+        writeFile(dir / "name.sh", "mine");
+        writeFile(dir / "name.002", "old");
+        ScriptedHost host;
+        host.overwriteAnswer = yes;
+        SplitRequest request = splitRequest(dir / "name", dir.path().string(), 4, RejoinBatchOptions{});
+        request.script = RejoinScriptOptions{};
+        request.askBeforeReplacingRejoinFiles = true;
+
+        const SplitResult result = splitFile(request, host);
+
+        EXPECT_EQ(host.overwriteQuestions, std::vector<std::string>{dir / "name.sh"});
+        if (yes) {
+            EXPECT_EQ(result.outcome, OperationOutcome::Completed);
+            EXPECT_EQ(readFile(dir / "name.sh"), rejoinShellScript({}, result.partNames, "name"));
+            EXPECT_EQ(readFile(dir / "name.002"), "4567");
+        } else {
+            EXPECT_EQ(result.outcome, OperationOutcome::Declined);
+            EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"name", "name.002", "name.sh"}));
+            EXPECT_EQ(readFile(dir / "name.sh"), "mine");
+        }
+    }
+}
+
 TEST(SplitFile, RefusesAPartSizeBelowOne) {
     TempDir dir;
     writeFile(dir / "name", "0123456789");
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 0, std::nullopt}, host);
+    const SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 0, std::nullopt), host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Refused);
     EXPECT_EQ(result.error.kind, OperationError::Kind::InvalidRequest);

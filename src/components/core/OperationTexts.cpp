@@ -13,11 +13,9 @@ constexpr TextPair Texts[] = {
     {u"Die Datei '%1' ist eine der Dateien, die gelesen werden ('%2').\nEs wurde nichts geschrieben.",
      u"The file '%1' is one of the files being read ('%2').\nNothing was written."},
     {u"Es wurde keine Batch-Datei erstellt: Der Name '%1' kann nicht sicher in eine Batch-Datei "
-     u"geschrieben werden\n(er enthält ein Anführungszeichen, ein Steuerzeichen oder ein Zeichen, das der "
-     u"Zeichensatz der Batch-Datei nicht kennt).\nDie Teildateien sind vollständig.",
-     u"No batch file was written: the name '%1' cannot be written safely into a batch file\n"
-     u"(it holds a quotation mark, a control character or a character the batch file's code page "
-     u"lacks).\nThe parts are complete."},
+     u"geschrieben werden,\n%2.\nDie Teildateien sind vollständig.",
+     u"No batch file was written: the name '%1' cannot be written safely into a batch file,\n%2.\n"
+     u"The parts are complete."},
     {u"Der Vorgang kann so nicht ausgeführt werden; es wurde nichts geschrieben.",
      u"The operation cannot be carried out as asked; nothing was written."},
     {u"Unter den Dateien wurde keine Teildatei erkannt.\nEs wurde nichts verbunden.",
@@ -25,6 +23,18 @@ constexpr TextPair Texts[] = {
     {u"'%1' und '%2' sind dieselbe Datei; die zweite Teildatei würde die erste überschreiben und wurde "
      u"nicht geschrieben.",
      u"'%1' and '%2' are the same file; the second part would overwrite the first and was not written."},
+    {u"denn er enthält ein Anführungszeichen, das die Klammerung des Namens in Anführungszeichen beenden würde",
+     u"because it holds a quotation mark, which would end the quotes around the name"},
+    {u"denn er enthält * oder ?, die die Befehle als Platzhalter für andere Dateien lesen würden",
+     u"because it holds * or ?, which the commands would read as wildcards for other files"},
+    {u"denn er enthält einen umgekehrten Schrägstrich, den die Befehle als Ordnertrenner lesen würden",
+     u"because it holds a backslash, which the commands would read as a folder separator"},
+    {u"denn er enthält ein Steuerzeichen (etwa einen Zeilenumbruch oder Tabulator), das in keiner Befehlszeile "
+     u"stehen kann",
+     u"because it holds a control character (such as a line break or a tab), which cannot stand in a command "
+     u"line"},
+    {u"denn er enthält ein Zeichen, das die Codepage 850 der Windows-Eingabeaufforderung nicht kennt",
+     u"because it holds a character that code page 850, the one of the Windows command prompt, lacks"},
 };
 
 } // namespace

@@ -8,10 +8,16 @@
 // the window and the command-line tool so both say the same.
 enum class OperationText {
     OutputIsInput,     // %1 the output, %2 the input it would overwrite
-    UnsafeBatchName,   // %1 the name
+    UnsafeBatchName,   // %1 the name, %2 why it cannot stand in a batch file
     InvalidRequest,    // the operation cannot be carried out as asked
     NothingRecognised, // a join without the order dialog found no part
     SameOutputTwice,   // %1 the earlier output, %2 the later one that names the same file
+    // Why a name cannot stand in a batch file, for UnsafeBatchName's %2.
+    NameHasQuotationMark,
+    NameHasWildcard,
+    NameHasBackslash,
+    NameHasControlCharacter,
+    NameOutsideCodePage,
 };
 
 QString OperationTextById(OperationText text, int languageCode);

@@ -34,6 +34,7 @@ struct SplitSettings {
     bool batchFile = true;
     bool batchDeleteParts = true;
     bool batchDeleteItself = true;
+    bool shellScript = true; // with the batch file, the rejoin shell script NAME.sh
     JoinOrderPolicy joinOrder = JoinOrderPolicy::AskWhenUnclear;
     bool deleteSplitFiles = false;
 

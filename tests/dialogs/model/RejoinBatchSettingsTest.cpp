@@ -1,4 +1,5 @@
 #include "dialogs/model/RejoinBatchSettings.h"
+#include "dialogs/model/RejoinScriptSettings.h"
 #include "dialogs/model/SplitSettings.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,23 @@ TEST(RejoinBatchSettings, TakesTheDeleteOptionsAndTheMainTextsOfTheLanguage) {
     EXPECT_EQ(english.texts.keyLine2, "echo            the files");
     EXPECT_EQ(english.texts.keyLine3, "echo");
     EXPECT_NE(english.texts.nothingDone, german.texts.nothingDone);
+}
+
+TEST(RejoinScriptSettings, TheScriptComesWithTheBatchFileAndShareItsDeleteOptions) {
+    SplitSettings settings;
+    EXPECT_TRUE(WritesRejoinScript(settings));
+    settings.batchFile = false;
+    EXPECT_FALSE(WritesRejoinScript(settings));
+    settings.batchFile = true;
+    settings.shellScript = false;
+    EXPECT_FALSE(WritesRejoinScript(settings));
+
+    settings.batchDeleteParts = false;
+    const RejoinScriptOptions german = RejoinScriptOptionsFor(settings, 1);
+    EXPECT_FALSE(german.deleteParts);
+    EXPECT_TRUE(german.deleteItself);
+    EXPECT_EQ(german.texts.missingPart, "Teildatei nicht gefunden:");
+    EXPECT_EQ(RejoinScriptOptionsFor(settings, 0).texts.missingPart, "Part file not found:");
 }
 
 } // namespace

@@ -32,6 +32,7 @@ TEST_F(SplitSettingsTest, FreshStoreGivesTheDefaultsAndAUsablePreset) {
     EXPECT_TRUE(settings.batchFile);
     EXPECT_TRUE(settings.batchDeleteParts);
     EXPECT_TRUE(settings.batchDeleteItself);
+    EXPECT_TRUE(settings.shellScript);
     EXPECT_EQ(settings.joinOrder, JoinOrderPolicy::AskWhenUnclear);
     EXPECT_FALSE(settings.deleteSplitFiles);
 }
@@ -83,12 +84,14 @@ TEST_F(SplitSettingsTest, CheckBoxesAndGroupsFallBackOnUnknownTexts) {
     store({{"BatchFile", "0"},
            {"BatchDelSplitFile", "yes"},
            {"BatchDelItself", "0"},
+           {"ShellScript", "0"},
            {"DeleteSplitFiles", "1"},
            {"KitFileAsk", "3"}});
     SplitSettings settings = LoadSettings(m_reg);
     EXPECT_FALSE(settings.batchFile);
     EXPECT_TRUE(settings.batchDeleteParts);
     EXPECT_FALSE(settings.batchDeleteItself);
+    EXPECT_FALSE(settings.shellScript);
     EXPECT_TRUE(settings.deleteSplitFiles);
     EXPECT_EQ(settings.joinOrder, JoinOrderPolicy::NeverAsk);
 
@@ -125,14 +128,15 @@ TEST_F(SplitSettingsTest, SaveWritesEveryValueAsItStandsAndLoadsItBack) {
     settings.batchFile = false;
     settings.batchDeleteParts = false;
     settings.batchDeleteItself = true;
+    settings.shellScript = false;
     settings.joinOrder = JoinOrderPolicy::AlwaysAsk;
     settings.deleteSplitFiles = true;
     SaveSettings(m_reg, settings);
 
     const QMap<QString, QString> expected{
-        {"SplitMode", "2"},      {"SizeIndex", "6"},        {"Size", "abc"},
-        {"FileCount", "12"},     {"BatchFile", "0"},        {"BatchDelSplitFile", "0"},
-        {"BatchDelItself", "1"}, {"DeleteSplitFiles", "1"}, {"KitFileAsk", "2"},
+        {"SplitMode", "2"},  {"SizeIndex", "6"},         {"Size", "abc"},         {"FileCount", "12"},
+        {"BatchFile", "0"},  {"BatchDelSplitFile", "0"}, {"BatchDelItself", "1"}, {"DeleteSplitFiles", "1"},
+        {"KitFileAsk", "2"}, {"ShellScript", "0"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(m_reg.Pop(it.key()), it.value()) << it.key().toStdString();
