@@ -91,6 +91,23 @@ void OperationCommands::showMessage(const QString& text, int flags) const {
     MessageService::current().showMessage(text, ProgramIdentity::MessageTitle, flags);
 }
 
+bool OperationCommands::confirmMissingParts(const JoinPlan& plan) const {
+    if (plan.gaps.empty())
+        return true;
+    const QString question = OperationTextById(OperationText::MissingParts, m_window.languageCode())
+                                 .arg(QString::fromStdString(gapListText(plan.gaps)));
+    return MessageService::current().showMessage(question, ProgramIdentity::MessageTitle, MbExclamationYesNo) ==
+           MessageAnswer::Yes;
+}
+
+void OperationCommands::reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const {
+    if (result.outcome != OperationOutcome::Completed || leftOut.empty())
+        return;
+    showMessage(OperationTextById(OperationText::CompanionsLeftOut, m_window.languageCode())
+                    .arg(QString::fromStdString(fileNameListText(leftOut))),
+                MbInformationOk);
+}
+
 std::optional<QString> OperationCommands::chooseDestination() {
     const TBReg& reg = m_window.reg();
     m_destination.setLanguageCode(m_window.languageCode());
@@ -174,15 +191,19 @@ void OperationCommands::Splitten1Click() {
         request.batch = RejoinBatchOptionsFor(settings, language);
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
-    m_runner.start<SplitResult>([request](OperationHost& host) { return splitFile(request, host); },
-                                [this, language](const SplitResult& result) {
-                                    m_state.PartNames = toQStringList(result.partNames);
-                                    endOperation(result, true);
-                                    if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
-                                        showMessage(OperationTextById(OperationText::UnsafeBatchName, language)
-                                                        .arg(QString::fromStdString(result.batch.unsafeName)),
-                                                    MbExclamationOk);
-                                });
+    m_runner.start<SplitResult>(
+        [request](OperationHost& host) { return splitFile(request, host); },
+        [this, language](const SplitResult& result) {
+            m_state.PartNames = toQStringList(result.partNames);
+            endOperation(result, true);
+            if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
+                showMessage(OperationTextById(OperationText::UnsafeBatchName, language)
+                                .arg(QString::fromStdString(result.batch.unsafeName)),
+                            MbExclamationOk);
+            if (result.outcome == OperationOutcome::Completed && result.stalePartsRemoved > 0)
+                showMessage(OperationTextById(OperationText::StalePartsRemoved, language).arg(result.stalePartsRemoved),
+                            MbInformationOk);
+        });
 }
 
 void OperationCommands::Spezial1Click() {
@@ -226,6 +247,8 @@ void OperationCommands::Zusammenfhren1Click() {
         showMessage(OperationTextById(OperationText::NothingRecognised, language), MbExclamationOk);
         return;
     }
+    if (!confirmMissingParts(plan))
+        return;
     m_state.JoinList = toQStringList(plan.joinList);
     if (plan.showOrderDialog) {
         m_joinOrder.setLanguageCode(language);
@@ -257,5 +280,8 @@ void OperationCommands::Zusammenfhren1Click() {
 
     beginCopy(plan.totalSize);
     m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
-                               [this](const JoinResult& result) { endOperation(result, false); });
+                               [this, leftOut = plan.companionsLeftOut](const JoinResult& result) {
+                                   endOperation(result, false);
+                                   reportLeftOut(result, leftOut);
+                               });
 }

@@ -11,7 +11,7 @@ struct TextPair {
     const char16_t* english;
 };
 
-constexpr std::array<TextPair, 7> Messages{{
+constexpr std::array<TextPair, 8> Messages{{
     {u"' existiert bereits, und ohne Terminal kann nicht nachgefragt werden.\n"
      u"Mit -y wird sie überschrieben.",
      u"' already exists, and without a terminal there is no one to ask.\nGive -y to overwrite it."},
@@ -24,6 +24,9 @@ constexpr std::array<TextPair, 7> Messages{{
      u"The lengths add up to %1 bytes and so reach the end of the file (%2 bytes)."},
     {u" [j/N] ", u" [y/N] "},
     {u" [j/n/A] ", u" [y/n/C] "},
+    {u"Es fehlen Teildateien: %1\nEs wurde nichts verbunden; mit --order listed werden genau die angegebenen "
+     u"Dateien verbunden.",
+     u"Parts are missing: %1\nNothing was joined; with --order listed exactly the files given are joined."},
 }};
 
 } // namespace

@@ -72,5 +72,7 @@ int RunSplit(const CliContext& context) {
     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
         host.tell(OperationTextById(OperationText::UnsafeBatchName, language)
                       .arg(QString::fromStdString(result.batch.unsafeName)));
+    if (result.stalePartsRemoved > 0)
+        host.tell(OperationTextById(OperationText::StalePartsRemoved, language).arg(result.stalePartsRemoved));
     return ReportOutcome(host, result, language);
 }

@@ -9,6 +9,9 @@ enum class OperationText {
     UnsafeBatchName,   // %1 the name
     InvalidRequest,    // the operation cannot be carried out as asked
     NothingRecognised, // a join without the order dialog found no part
+    MissingParts,      // %1 the missing parts (gapListText); a question: join anyway?
+    CompanionsLeftOut, // %1 the listed files the split writes beside the parts, which were not joined
+    StalePartsRemoved, // %1 how many parts of an earlier split were removed
 };
 
 QString OperationTextById(OperationText text, int languageCode);
