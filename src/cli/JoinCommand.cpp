@@ -38,7 +38,7 @@ std::vector<std::string> PartsToJoin(const JoinArguments& arguments) {
     std::vector<std::string> parts;
     for (const RecognisedPart& part : partsInFolder(setPath))
         parts.push_back(part.path);
-    return parts;
+    return parts.empty() ? arguments.parts : parts;
 }
 
 // Part-number order when every part has a number, else the order given (and the user is told).
