@@ -316,9 +316,12 @@ TEST_F(ParcelonProgramTest, AMissingPartNumberRefusesTheJoinUnlessTheListedOrder
     EXPECT_EQ(join.exitCode, 3);
     EXPECT_FALSE(exists("x"));
 
-    join = run({"join", "x.003", "x.001", "x.006", "--order", "listed"});
+    // Exactly the files given, in that order; the split's script is no part even so.
+    write("x.sh", "#!/bin/sh\n");
+    join = run({"join", "x.003", "x.sh", "x.001", "x.006", "--order", "listed"});
     EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
     EXPECT_EQ(read("x"), "316");
+    EXPECT_TRUE(join.err.contains(QLatin1String("by the split: x.sh"))) << join.err.toStdString();
 
     // A part 1 that is not there is a missing part, as any other.
     join = run({"join", "gone.001"});
