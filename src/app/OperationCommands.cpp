@@ -108,6 +108,13 @@ void OperationCommands::reportLeftOut(const JoinResult& result, const std::vecto
                 MbInformationOk);
 }
 
+void OperationCommands::reportStaleParts(const SplitResult& result) const {
+    if (result.outcome == OperationOutcome::Completed && result.stalePartsRemoved > 0)
+        showMessage(
+            OperationTextById(OperationText::StalePartsRemoved, m_window.languageCode()).arg(result.stalePartsRemoved),
+            MbInformationOk);
+}
+
 std::optional<QString> OperationCommands::chooseDestination() {
     const TBReg& reg = m_window.reg();
     m_destination.setLanguageCode(m_window.languageCode());
@@ -191,19 +198,16 @@ void OperationCommands::Splitten1Click() {
         request.batch = RejoinBatchOptionsFor(settings, language);
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
-    m_runner.start<SplitResult>(
-        [request](OperationHost& host) { return splitFile(request, host); },
-        [this, language](const SplitResult& result) {
-            m_state.PartNames = toQStringList(result.partNames);
-            endOperation(result, true);
-            if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
-                showMessage(OperationTextById(OperationText::UnsafeBatchName, language)
-                                .arg(QString::fromStdString(result.batch.unsafeName)),
-                            MbExclamationOk);
-            if (result.outcome == OperationOutcome::Completed && result.stalePartsRemoved > 0)
-                showMessage(OperationTextById(OperationText::StalePartsRemoved, language).arg(result.stalePartsRemoved),
-                            MbInformationOk);
-        });
+    m_runner.start<SplitResult>([request](OperationHost& host) { return splitFile(request, host); },
+                                [this, language](const SplitResult& result) {
+                                    m_state.PartNames = toQStringList(result.partNames);
+                                    endOperation(result, true);
+                                    if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
+                                        showMessage(OperationTextById(OperationText::UnsafeBatchName, language)
+                                                        .arg(QString::fromStdString(result.batch.unsafeName)),
+                                                    MbExclamationOk);
+                                    reportStaleParts(result);
+                                });
 }
 
 void OperationCommands::Spezial1Click() {

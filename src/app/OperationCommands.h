@@ -3,6 +3,7 @@
 #include "engine/JoinFiles.h"
 #include "engine/JoinRecognition.h"
 #include "engine/OperationResult.h"
+#include "engine/SplitFile.h"
 
 #include <QObject>
 #include <optional>
@@ -40,6 +41,8 @@ private:
     bool confirmMissingParts(const JoinPlan& plan) const;
     // After a join: the listed companion files that were not joined.
     void reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const;
+    // After a split: how many parts of an earlier split it removed.
+    void reportStaleParts(const SplitResult& result) const;
     QString text(int id) const;
 
     MainWindow& m_window;
