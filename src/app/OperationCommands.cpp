@@ -93,6 +93,30 @@ void OperationCommands::showMessage(const QString& text, int flags) const {
     MessageService::current().showMessage(text, ProgramIdentity::MessageTitle, flags);
 }
 
+bool OperationCommands::confirmMissingParts(const JoinPlan& plan) const {
+    if (plan.gaps.empty())
+        return true;
+    const QString question = OperationTextById(OperationText::MissingParts, m_window.languageCode())
+                                 .arg(QString::fromStdString(gapListText(plan.gaps)));
+    return MessageService::current().showMessage(question, ProgramIdentity::MessageTitle, MbExclamationYesNo) ==
+           MessageAnswer::Yes;
+}
+
+void OperationCommands::reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const {
+    if (result.outcome != OperationOutcome::Completed || leftOut.empty())
+        return;
+    showMessage(OperationTextById(OperationText::CompanionsLeftOut, m_window.languageCode())
+                    .arg(QString::fromStdString(fileNameListText(leftOut))),
+                MbInformationOk);
+}
+
+void OperationCommands::reportStaleParts(const SplitResult& result) const {
+    if (result.outcome == OperationOutcome::Completed && result.stalePartsRemoved > 0)
+        showMessage(
+            OperationTextById(OperationText::StalePartsRemoved, m_window.languageCode()).arg(result.stalePartsRemoved),
+            MbInformationOk);
+}
+
 std::optional<QString> OperationCommands::chooseDestination() {
     const TBReg& reg = m_window.reg();
     m_destination.setLanguageCode(m_window.languageCode());
@@ -178,6 +202,7 @@ void OperationCommands::Splitten1Click() {
                                     endOperation(result, true);
                                     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
                                         showMessage(UnsafeBatchNameText(result.batch, language), MbExclamationOk);
+                                    reportStaleParts(result);
                                 });
 }
 
@@ -222,6 +247,8 @@ void OperationCommands::Zusammenfhren1Click() {
         showMessage(OperationTextById(OperationText::NothingRecognised, language), MbExclamationOk);
         return;
     }
+    if (!confirmMissingParts(plan))
+        return;
     m_state.JoinList = toQStringList(plan.joinList);
     if (plan.showOrderDialog) {
         m_joinOrder.setLanguageCode(language);
@@ -253,5 +280,8 @@ void OperationCommands::Zusammenfhren1Click() {
 
     beginCopy(plan.totalSize);
     m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
-                               [this](const JoinResult& result) { endOperation(result, false); });
+                               [this, leftOut = plan.companionsLeftOut](const JoinResult& result) {
+                                   endOperation(result, false);
+                                   reportLeftOut(result, leftOut);
+                               });
 }

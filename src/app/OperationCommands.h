@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/JoinFiles.h"
+#include "engine/JoinRecognition.h"
 #include "engine/OperationResult.h"
+#include "engine/SplitFile.h"
 
 #include <QObject>
 #include <optional>
@@ -34,6 +37,12 @@ private:
     // The common end of every operation; clearStatus empties the file panel on success.
     void endOperation(const OperationResult& result, bool clearStatus);
     void showMessage(const QString& text, int flags) const;
+    // A join whose recognised parts lack a number goes on only when the user says so.
+    bool confirmMissingParts(const JoinPlan& plan) const;
+    // After a join: the listed companion files that were not joined.
+    void reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const;
+    // After a split: how many parts of an earlier split it removed.
+    void reportStaleParts(const SplitResult& result) const;
     QString text(int id) const;
 
     MainWindow& m_window;

@@ -26,6 +26,9 @@ constexpr std::array<TextPair, 8> Messages{{
      u"The lengths add up to more than %1 bytes and so reach the end of the file."},
     {u" [j/N] ", u" [y/N] "},
     {u" [j/n/A] ", u" [y/n/C] "},
+    {u"Es fehlen Teildateien: %1\nEs wurde nichts verbunden; mit --order listed werden genau die angegebenen "
+     u"Dateien verbunden.",
+     u"Parts are missing: %1\nNothing was joined; with --order listed exactly the files given are joined."},
 }};
 
 } // namespace

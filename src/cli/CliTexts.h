@@ -15,6 +15,7 @@ enum class CliMessage {
     LengthsOverflow,    // %1 the largest number of bytes a position can hold
     YesNoHint,          // appended to a yes/no question
     YesNoCancelHint,    // appended to a yes/no/cancel question
+    MissingPartsRefused, // %1 the missing parts
 };
 
 QString CliText(CliMessage message, int languageCode);

@@ -31,7 +31,8 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
                         there, and deletes the parts and itself as the two options above say;
                         default: with the batch file, when the settings ask for the script
   An existing FILE.bat or FILE.sh is asked about like an existing part.
-  A split into fewer than 2 parts is refused.
+  A split into fewer than 2 parts is refused. A split that overwrites the parts of an earlier
+  split also removes that split's parts beyond its own last one, and says how many.
 
 cut     Cuts FILE at byte positions of your choice; each --at names the part that begins at POS.
         The bytes before the first position are in no part; the last part runs to the end.
@@ -40,12 +41,17 @@ cut     Cuts FILE at byte positions of your choice; each --at names the part tha
   --relative            from the second --at on, POS is the length of the part before it,
                         instead of a position counted from the start of FILE
 
-join    Puts PARTs back together into one file in DIR.
+join    Puts PARTs back together into one file in DIR. A single PART that is part 1
+        (movie.avi.001), or a name whose part 1 exists while the name itself does not
+        (movie.avi), stands for every part of that name in its folder: .001 to the last.
+        The files a split writes beside its parts (NAME.bat, NAME.sh, NAME.sha256) are never
+        joined as parts; parcelon says which it left out.
   -o, --output NAME     name of the joined file; default: the first part's name without its
                         part number (movie.avi.001 gives movie.avi)
   --order auto          (default) join in the order of the part numbers when every PART has
-                        one; otherwise keep the order given and say so
-  --order listed        join in the order given
+                        one; otherwise keep the order given and say so. A part number missing
+                        from a set (no .001, or .001 and .003 without .002) refuses the join
+  --order listed        join exactly the PARTs given, in the order given
   --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
                         when one is missing
   --keep-parts          keep the parts. Without either option, the window's setting decides
@@ -65,7 +71,8 @@ Exit codes:
   0    done
   1    failed: an I/O error, or a join that skipped a missing part (the output is kept)
   2    the command line is wrong
-  3    refused: fewer than 2 parts, an existing file without -y, or an output that is an input
+  3    refused: fewer than 2 parts, an existing file without -y, an output that is an input,
+       or a join whose parts lack a number
   130  interrupted by Ctrl+C
 
 Examples:
@@ -75,7 +82,7 @@ Examples:
   parcelon split image.iso -p 4
   parcelon cut   recording.wav --at 44=body.raw --at 1000000=tail.raw
   parcelon cut   data.bin --relative --at 0=first.bin --at 512=second.bin --at 512=rest.bin
-  parcelon join  movie.avi.0*
+  parcelon join  movie.avi.001                  join movie.avi.001, .002, ... to the last part
   parcelon join  movie.avi.001 movie.avi.002 -o film.avi -d ~/videos --delete-parts
   parcelon join  b.part a.part --order listed -o whole.bin
 )";

@@ -76,5 +76,7 @@ int RunSplit(const CliContext& context) {
                                                        [&request](CliHost& h) { return splitFile(request, h); });
     if (result.batch.status == RejoinBatchResult::Status::UnsafeName)
         host.tell(UnsafeBatchNameText(result.batch, language));
+    if (result.stalePartsRemoved > 0)
+        host.tell(OperationTextById(OperationText::StalePartsRemoved, language).arg(result.stalePartsRemoved));
     return ReportOutcome(host, result, language);
 }

@@ -10,6 +10,7 @@ enum MessageFlags : int {
     MbExclamationOk = 48,
     MbExclamationYesNoCancel = 51,
     MbExclamationYesNo = 52,
+    MbInformationOk = 64,
 };
 
 enum class MessageAnswer { Ok, Yes, No, Cancel };

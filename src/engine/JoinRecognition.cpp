@@ -2,9 +2,11 @@
 
 #include "engine/FileHandle.h"
 #include "engine/PartNaming.h"
+#include "engine/PartSets.h"
 
 #include <algorithm>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -50,42 +52,63 @@ std::optional<std::int64_t> partNumberOf(std::string_view fileName) {
     return number;
 }
 
-JoinPlan planJoin(const std::vector<JoinCandidate>& listItems, JoinOrderPolicy policy) {
+namespace {
+
+struct Considered {
+    std::vector<const JoinCandidate*> files;
+    std::vector<RecognisedPart> parts; // in list order
+    std::vector<std::string> companions;
+};
+
+// The files the join works on, with the companion files of the recognised originals set apart.
+Considered consider(const std::vector<JoinCandidate>& listItems) {
     const bool anySelected =
         std::any_of(listItems.begin(), listItems.end(), [](const JoinCandidate& item) { return item.selected; });
-    std::vector<const JoinCandidate*> considered;
+    Considered considered;
+    std::set<std::string> setPaths;
     for (const JoinCandidate& item : listItems) {
-        if (!anySelected || item.selected)
-            considered.push_back(&item);
+        if (anySelected && !item.selected)
+            continue;
+        if (const std::optional<std::int64_t> number = partNumberOf(fileNameOf(item.path))) {
+            considered.parts.push_back({item.path, *number, partSetPath(item.path), item.size});
+            setPaths.insert(considered.parts.back().setPath);
+        }
+        considered.files.push_back(&item);
     }
+    std::erase_if(considered.files, [&](const JoinCandidate* item) {
+        const std::string owner = companionOwner(item->path);
+        if (owner.empty() || !setPaths.contains(owner))
+            return false;
+        considered.companions.push_back(item->path);
+        return true;
+    });
+    return considered;
+}
 
-    struct Recognised {
-        std::int64_t number;
-        const JoinCandidate* item;
-    };
-    std::vector<Recognised> recognised;
-    for (const JoinCandidate* item : considered) {
-        if (const std::optional<std::int64_t> number = partNumberOf(fileNameOf(item->path)))
-            recognised.push_back({*number, item});
-    }
-    // Files of equal number keep their list order.
-    std::stable_sort(recognised.begin(), recognised.end(),
-                     [](const Recognised& a, const Recognised& b) { return a.number < b.number; });
+} // namespace
 
+JoinPlan planJoin(const std::vector<JoinCandidate>& listItems, JoinOrderPolicy policy) {
+    Considered considered = consider(listItems);
     JoinPlan plan;
-    plan.orderClear = recognised.size() == considered.size();
+    plan.parts = std::move(considered.parts);
+    plan.companionsLeftOut = std::move(considered.companions);
+    // Files of equal number keep their list order.
+    std::stable_sort(plan.parts.begin(), plan.parts.end(),
+                     [](const RecognisedPart& a, const RecognisedPart& b) { return a.number < b.number; });
+    plan.gaps = partGaps(plan.parts);
+    plan.orderClear = plan.parts.size() == considered.files.size();
     plan.showOrderDialog =
         policy == JoinOrderPolicy::AlwaysAsk || (!plan.orderClear && policy != JoinOrderPolicy::NeverAsk);
-    const auto take = [&plan](const JoinCandidate& item) {
-        plan.joinList.push_back(item.path);
-        plan.totalSize += item.size;
+    const auto take = [&plan](const std::string& path, std::int64_t size) {
+        plan.joinList.push_back(path);
+        plan.totalSize += size;
     };
     if (plan.showOrderDialog && !plan.orderClear) {
-        for (const JoinCandidate* item : considered)
-            take(*item);
+        for (const JoinCandidate* item : considered.files)
+            take(item->path, item->size);
     } else {
-        for (const Recognised& entry : recognised)
-            take(*entry.item);
+        for (const RecognisedPart& part : plan.parts)
+            take(part.path, part.size);
     }
     plan.nothingRecognised = plan.joinList.empty();
     return plan;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/PartSets.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,10 +41,14 @@ struct JoinPlan {
     bool showOrderDialog = false;      // the user is to confirm or change joinList
     // Nothing to join: the policy never asks and no considered file belongs to a part number.
     bool nothingRecognised = false;
+    std::vector<RecognisedPart> parts;          // the considered files that belong to a number, in order
+    std::vector<PartGap> gaps;                  // numbers the recognised originals lack (partGaps)
+    std::vector<std::string> companionsLeftOut; // considered companion files of those originals
 };
 
-// Recognition. The files considered are the selected candidates, or all when none is selected.
-// Those that belong to a part number are put in part-number order (equal numbers keep list
+// Recognition. The files considered are the selected candidates, or all when none is selected,
+// without the companion files (isCompanionOf) of the originals whose parts are among them. Those
+// that belong to a part number are put in part-number order (equal numbers keep list
 // order); the order is clear when all considered files belong to one. The dialog is shown under
 // AlwaysAsk, or when the order is unclear and the policy is not NeverAsk; when it is shown for
 // an unclear order, joinList holds every considered file in list order instead. O(n log n).

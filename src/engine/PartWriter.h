@@ -28,6 +28,9 @@ public:
     // operation, with `result` telling why.
     bool fill(std::optional<std::int64_t> limit, OperationResult& result, bool& reachedEnd);
 
+    // The user allowed an existing part to be overwritten.
+    bool overwroteAPart() const { return !m_askBeforeOverwriting; }
+
 private:
     const FileHandle& m_source;
     const InputGuard& m_guard;

@@ -7,6 +7,7 @@
 #include "engine/OperationErrors.h"
 #include "engine/PartNaming.h"
 #include "engine/PartWriter.h"
+#include "engine/StaleParts.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -147,5 +148,12 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
     if (request.script)
         writeRejoinFile(folder + rejoinScriptFileName(sourceName),
                         rejoinShellScript(*request.script, result.partNames, sourceName), true, guard, result);
+    if (result.outcome == OperationOutcome::Completed && writer.overwroteAPart()) {
+        const StalePartsRemoval removal =
+            removeStaleParts(folder, sourceName, static_cast<std::int64_t>(result.partNames.size()), guard);
+        result.stalePartsRemoved = removal.removed;
+        if (!removal.failedPath.empty())
+            failWith(result, removal.failedPath, removal.systemError);
+    }
     return result;
 }

@@ -28,6 +28,8 @@ struct SplitResult : OperationResult {
     // also after a stop or a failure (then up to the part being written).
     std::vector<std::string> partNames;
     RejoinBatchResult batch;
+    // Parts of an earlier split beyond this split's last part that were removed.
+    std::int64_t stalePartsRemoved = 0;
 };
 
 // Cuts the source into sourceName.001, .002, ... in the destination folder: every part holds
@@ -36,5 +38,7 @@ struct SplitResult : OperationResult {
 // (host.confirmOverwrite); after a Yes no more questions are asked. Before anything is written,
 // every part and the batch file are checked against the source (device and inode): a part that
 // is the source refuses the split. The byte counter ends at the source size + 1 (the read that
-// finds the end counts). The caller checks splitHasEnoughParts before calling.
+// finds the end counts). A split that overwrote a part and ran to its end removes the earlier
+// split's parts beyond its own last one (removeStaleParts), so the folder holds one whole set.
+// The caller checks splitHasEnoughParts before calling.
 SplitResult splitFile(const SplitRequest& request, OperationHost& host);

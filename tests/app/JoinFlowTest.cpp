@@ -334,13 +334,13 @@ TEST_F(JoinFlow, OnlyTheSelectedFilesAreJoined) {
     listParts({3, 2, 1});
     list({sourceFile("readme.txt", "readme")});
     QItemSelectionModel* selection = window().listView()->selectionModel();
-    for (const int row : {0, 2})
+    for (const int row : {1, 2})
         selection->select(window().fileList()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCoreApplication::processEvents();
     proceedInOfferedFolder();
     press("ToolButton2");
 
-    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Third);
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second);
     expectIdle();
 }
 
@@ -364,4 +364,67 @@ TEST_F(JoinFlow, ARenameLeftTickedNamesTheNextJoinWithoutTheDialog) {
     EXPECT_EQ(contents(destinationFile("custom.bin")), First + Second);
     EXPECT_FALSE(QFile::exists(destinationFile("movie.avi")));
     EXPECT_TRUE(m_messages.shown().empty());
+}
+
+TEST_F(JoinFlow, AMissingPartNumberIsAskedAboutAndNoWritesNothing) {
+    const struct {
+        bool german;
+        QStringList names;
+        MessageAnswer answer;
+        QString missing;
+        QByteArray joined; // empty: nothing written
+    } cases[] = {
+        {false, {"movie.avi.001", "movie.avi.003"}, MessageAnswer::No, "movie.avi.002", {}},
+        {true, {"movie.avi.003", "movie.avi.002"}, MessageAnswer::No, "movie.avi.001", {}},
+        {false, {"movie.avi.003", "movie.avi.001"}, MessageAnswer::Yes, "movie.avi.002", First + Third},
+    };
+    const QByteArray contents[] = {First, Second, Third};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.join(' ').toStdString());
+        window().fileList()->clearList();
+        c.german ? window().switchToGerman() : window().switchToEnglish();
+        emptyDestination();
+        QStringList paths;
+        for (const QString& name : c.names)
+            paths.append(sourceFile(name, contents[name.right(1).toInt() - 1]));
+        list(paths);
+        const std::size_t before = m_messages.shown().size();
+        m_messages.answer(c.answer);
+        proceedInOfferedFolder();
+        press("ToolButton2");
+
+        ASSERT_EQ(m_messages.shown().size(), before + 1);
+        const ScriptedMessages::Shown& box = m_messages.shown().back();
+        EXPECT_EQ(box.text, OperationTextById(OperationText::MissingParts, c.german).arg(c.missing));
+        EXPECT_EQ(box.flags, MbExclamationYesNo);
+        EXPECT_EQ(box.caption, "Brimvale Parcelon");
+        if (c.joined.isEmpty())
+            EXPECT_TRUE(destinationNames().isEmpty());
+        else
+            EXPECT_EQ(this->contents(destinationFile("movie.avi")), c.joined);
+        EXPECT_FALSE(m_state.StopRequested.load());
+        expectIdle();
+    }
+    EXPECT_EQ(OperationTextById(OperationText::MissingParts, false).arg("m.002"),
+              "Parts are missing: m.002\n\nDo you want to join the parts that are there anyway?\n"
+              "(NO ends the process without writing anything.)");
+}
+
+TEST_F(JoinFlow, TheSplitsCompanionFilesAreLeftOutWithoutTheOrderDialogAndTold) {
+    const QStringList listed{sourceFile("movie.avi.002", Second), sourceFile("movie.avi.bat", "@echo off"),
+                             sourceFile("movie.avi.001", First),  sourceFile("movie.avi.sh", "#!/bin/sh"),
+                             sourceFile("movie.avi.003", Third),  sourceFile("movie.avi.sha256", "0  movie.avi")};
+    list(listed);
+    m_messages.answer(MessageAnswer::Ok);
+    proceedInOfferedFolder();
+    press("ToolButton2");
+
+    EXPECT_TRUE(m_dialogs.shown().isEmpty());
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
+    ASSERT_EQ(m_messages.shown().size(), 1u);
+    EXPECT_EQ(m_messages.shown()[0].text,
+              "Not joined, as they are not parts but files written beside them by the split: "
+              "movie.avi.bat, movie.avi.sh, movie.avi.sha256");
+    EXPECT_EQ(m_messages.shown()[0].flags, MbInformationOk);
+    expectIdle();
 }

@@ -207,6 +207,28 @@ TEST_F(SplitFlow, OneYesOverwritesEveryExistingPartAndNoSecondOperationStartsMea
     expectIdle();
 }
 
+TEST_F(SplitFlow, OverwritingAnEarlierSplitRemovesItsHigherPartsAndSaysHowMany) {
+    windowWithSource();
+    for (const int number : {1, 4, 5})
+        writeFile(part(number), "an earlier, larger split");
+    writeFile(destinationFile("film.bin.1000"), "an earlier, much larger split");
+    ASSERT_TRUE(QFile::link(destinationFile("elsewhere"), part(6))); // a link is never removed
+    m_destinationScript.proceedIn(destination());
+    m_messages.answer(MessageAnswer::Yes);
+    m_messages.answer(MessageAnswer::Ok);
+
+    split();
+
+    ASSERT_EQ(shownTexts(),
+              QStringList({overwriteQuestion(1), "3 part(s) of an earlier split of the same file were removed."}));
+    EXPECT_EQ(m_messages.shown()[1].flags, MbInformationOk);
+    EXPECT_EQ(destinationNames(),
+              QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.006", "film.bin.bat"}));
+    for (int number : {1, 2, 3})
+        EXPECT_EQ(contents(part(number)), sourcePiece(number)) << number;
+    expectIdle();
+}
+
 TEST_F(SplitFlow, NoToTheOverwriteQuestionStopsWithTheEarlierPartsKept) {
     windowWithSource();
     writeFile(part(2), "old second part");

@@ -82,8 +82,10 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "--version",
                                "Examples:",
                                "parcelon split movie.avi -s 100M",
+                               "parcelon join  movie.avi.001 ",
                                "130"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
+    EXPECT_FALSE(help.out.contains(QLatin1String("movie.avi.0*"))); // a pattern that misses .100 and up
 
     for (const QStringList& args : {QStringList{}, QStringList{"split"}, QStringList{"split", "x", "-s", "1Q"},
                                     QStringList{"join", "a", "--order", "never"}}) {
@@ -357,6 +359,84 @@ TEST_F(ParcelonProgramTest, JoinOrderAndMissingParts) {
     EXPECT_TRUE(join.err.contains(QStringLiteral("Error: File '") + "x.003" + "' not found.\nThis file was skipped."))
         << join.err.toStdString();
     EXPECT_TRUE(exists("x.001")); // nothing is deleted from a join with a gap
+}
+
+TEST_F(ParcelonProgramTest, PartOneAloneJoinsTheWholeRunWithoutTheCompanionFiles) {
+    // 1001 bytes in parts of 1 give data.bin.001 to data.bin.1002, the last one empty.
+    const QByteArray source = write("data.bin", Numbered(1001));
+    QDir(m_folder.path()).mkdir("parts");
+    QDir(m_folder.path()).mkdir("out");
+    const ParcelonRun split = run({"split", "data.bin", "-s", "1", "-d", "parts", "--batch", "-q"});
+    ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
+    ASSERT_TRUE(exists("parts/data.bin.1002"));
+    write("parts/data.bin.sh", "#!/bin/sh\n");
+    write("parts/data.bin.sha256", "0000  data.bin.001\n");
+
+    for (const QString& given : {QStringLiteral("parts/data.bin.001"), QStringLiteral("parts/data.bin")}) {
+        SCOPED_TRACE(given.toStdString());
+        QFile::remove(path("out/data.bin"));
+        const ParcelonRun join = run({"join", given, "-d", "out", "-q"});
+        ASSERT_EQ(join.exitCode, 0) << join.err.toStdString();
+        EXPECT_EQ(read("out/data.bin"), source);
+        EXPECT_TRUE(join.err.isEmpty()) << join.err.toStdString();
+    }
+
+    // Every file of the folder, as a shell's parts/data.bin.* gives them: the companions are told
+    // and left out.
+    QStringList all{"join", "-o", "all.bin", "-q"};
+    for (const QString& name : QDir(path("parts")).entryList(QDir::Files, QDir::Name))
+        all.append("parts/" + name);
+    const ParcelonRun join = run(all);
+    ASSERT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_EQ(read("all.bin"), source);
+    EXPECT_EQ(join.err, "Not joined, as they are not parts but files written beside them by the split: "
+                        "data.bin.bat, data.bin.sh, data.bin.sha256\n");
+}
+
+TEST_F(ParcelonProgramTest, AMissingPartNumberRefusesTheJoinUnlessTheListedOrderIsAsked) {
+    write("x.001", "1");
+    write("x.003", "3");
+    write("x.006", "6");
+
+    ParcelonRun join = run({"join", "x.003", "x.001", "x.006"});
+    EXPECT_EQ(join.exitCode, 3);
+    EXPECT_TRUE(join.err.contains(QStringLiteral("Parts are missing: x.002, x.004, x.005\nNothing was joined")))
+        << join.err.toStdString();
+    EXPECT_FALSE(exists("x"));
+
+    // The whole run from part 1 has the same gaps.
+    join = run({"join", "x.001"});
+    EXPECT_EQ(join.exitCode, 3);
+    EXPECT_FALSE(exists("x"));
+
+    // Exactly the files given, in that order; the split's script is no part even so.
+    write("x.sh", "#!/bin/sh\n");
+    join = run({"join", "x.003", "x.sh", "x.001", "x.006", "--order", "listed"});
+    EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_EQ(read("x"), "316");
+    EXPECT_TRUE(join.err.contains(QLatin1String("by the split: x.sh"))) << join.err.toStdString();
+
+    // A part 1 that is not there is a missing part, as any other.
+    join = run({"join", "gone.001"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains(QLatin1String("gone.001' not found"))) << join.err.toStdString();
+}
+
+TEST_F(ParcelonProgramTest, ASmallerSecondSplitRemovesTheFirstSplitsHigherParts) {
+    write("data.bin", Numbered(300));
+    ASSERT_EQ(run({"split", "data.bin", "-s", "50", "--no-batch"}).exitCode, 0);
+    ASSERT_TRUE(exists("data.bin.007"));
+    const QByteArray smaller = write("data.bin", Numbered(120));
+
+    const ParcelonRun split = run({"split", "data.bin", "-s", "50", "--no-batch", "-y"});
+    ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
+    EXPECT_EQ(split.err, "4 part(s) of an earlier split of the same file were removed.\n");
+    EXPECT_TRUE(exists("data.bin.003"));
+    EXPECT_FALSE(exists("data.bin.004"));
+    EXPECT_FALSE(exists("data.bin.007"));
+
+    ASSERT_EQ(run({"join", "data.bin.001", "-o", "back.bin"}).exitCode, 0);
+    EXPECT_EQ(read("back.bin"), smaller);
 }
 
 TEST_F(ParcelonProgramTest, QuestionsAreAskedOnATerminal) {

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -293,6 +294,48 @@ TEST(SplitFile, RefusesAPartSizeBelowOne) {
     EXPECT_EQ(result.outcome, OperationOutcome::Refused);
     EXPECT_EQ(result.error.kind, OperationError::Kind::InvalidRequest);
     EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"name"});
+}
+
+TEST(SplitFile, ASplitOverAnEarlierOneRemovesItsHigherPartsAndNothingElse) {
+    TempDir dir;
+    writeFile(dir / "name", "0123456789");
+    for (const char* stale : {"name.001", "name.004", "name.005", "name.1000"})
+        writeFile(dir / stale, "earlier split");
+    writeFile(dir / "outside", "not a part");
+    ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "name.006").c_str()), 0);
+    ASSERT_EQ(::mkdir((dir / "name.007").c_str(), 0700), 0);
+    ASSERT_EQ(::link((dir / "name").c_str(), (dir / "name.008").c_str()), 0); // the source itself
+    for (const char* other : {"name.0009", "name.bat", "other.004"})
+        writeFile(dir / other, "other");
+    ScriptedHost host;
+
+    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+
+    ASSERT_EQ(result.outcome, OperationOutcome::Completed);
+    EXPECT_EQ(result.stalePartsRemoved, 3);
+    EXPECT_EQ(namesIn(dir.path()),
+              (std::vector<std::string>{"name", "name.0009", "name.001", "name.002", "name.003", "name.006", "name.007",
+                                        "name.008", "name.bat", "other.004", "outside"}));
+    EXPECT_EQ(readFile(dir / "outside"), "not a part");
+    EXPECT_EQ(readFile(dir / "name.008"), "0123456789");
+}
+
+TEST(SplitFile, HigherPartsStayWhenNoPartWasOverwrittenOrTheSplitDidNotEnd) {
+    TempDir dir;
+    writeFile(dir / "name", "0123456789");
+    writeFile(dir / "name.005", "earlier");
+    ScriptedHost host;
+
+    SplitResult result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+    EXPECT_EQ(result.outcome, OperationOutcome::Completed);
+    EXPECT_EQ(result.stalePartsRemoved, 0);
+    EXPECT_EQ(readFile(dir / "name.005"), "earlier");
+
+    ScriptedHost stopping;
+    stopping.stopOnCall = 1; // a split over the first one, stopped in its first part
+    result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, stopping);
+    EXPECT_EQ(result.outcome, OperationOutcome::Stopped);
+    EXPECT_EQ(readFile(dir / "name.005"), "earlier");
 }
 
 TEST(PartCount, GuardNeedsTwoParts) {

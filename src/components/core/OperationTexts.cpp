@@ -35,6 +35,15 @@ constexpr TextPair Texts[] = {
      u"line"},
     {u"denn er enthält ein Zeichen, das die Codepage 850 der Windows-Eingabeaufforderung nicht kennt",
      u"because it holds a character that code page 850, the one of the Windows command prompt, lacks"},
+    {u"Es fehlen Teildateien: %1\n\nMöchten Sie die vorhandenen Teildateien trotzdem verbinden?\n"
+     u"(NEIN beendet den Vorgang, ohne etwas zu schreiben.)",
+     u"Parts are missing: %1\n\nDo you want to join the parts that are there anyway?\n"
+     u"(NO ends the process without writing anything.)"},
+    {u"Nicht verbunden, da es keine Teildateien sind, sondern Dateien, die beim Trennen neben sie "
+     u"geschrieben werden: %1",
+     u"Not joined, as they are not parts but files written beside them by the split: %1"},
+    {u"%1 Teildatei(en) einer früheren Aufteilung derselben Datei wurden entfernt.",
+     u"%1 part(s) of an earlier split of the same file were removed."},
 };
 
 } // namespace

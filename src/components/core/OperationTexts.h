@@ -18,6 +18,9 @@ enum class OperationText {
     NameHasBackslash,
     NameHasControlCharacter,
     NameOutsideCodePage,
+    MissingParts,      // %1 the missing parts (gapListText); a question: join anyway?
+    CompanionsLeftOut, // %1 the listed files the split writes beside the parts, which were not joined
+    StalePartsRemoved, // %1 how many parts of an earlier split were removed
 };
 
 QString OperationTextById(OperationText text, int languageCode);
