@@ -11,7 +11,7 @@ struct TextPair {
     const char16_t* english;
 };
 
-constexpr std::array<TextPair, 8> Messages{{
+constexpr std::array<TextPair, 9> Messages{{
     {u"' existiert bereits, und ohne Terminal kann nicht nachgefragt werden.\n"
      u"Mit -y wird sie überschrieben.",
      u"' already exists, and without a terminal there is no one to ask.\nGive -y to overwrite it."},

@@ -309,7 +309,7 @@ TEST(SplitFile, ASplitOverAnEarlierOneRemovesItsHigherPartsAndNothingElse) {
         writeFile(dir / other, "other");
     ScriptedHost host;
 
-    const SplitResult result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+    const SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), host);
 
     ASSERT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(result.stalePartsRemoved, 3);
@@ -326,14 +326,14 @@ TEST(SplitFile, HigherPartsStayWhenNoPartWasOverwrittenOrTheSplitDidNotEnd) {
     writeFile(dir / "name.005", "earlier");
     ScriptedHost host;
 
-    SplitResult result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+    SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), host);
     EXPECT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(result.stalePartsRemoved, 0);
     EXPECT_EQ(readFile(dir / "name.005"), "earlier");
 
     ScriptedHost stopping;
     stopping.stopOnCall = 1; // a split over the first one, stopped in its first part
-    result = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, stopping);
+    result = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), stopping);
     EXPECT_EQ(result.outcome, OperationOutcome::Stopped);
     EXPECT_EQ(readFile(dir / "name.005"), "earlier");
 }
