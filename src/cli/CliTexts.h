@@ -9,12 +9,12 @@ QString MainText(int id, int languageCode);
 enum class CliMessage {
     ExistsNoTerminal, // after text 4 + path: refusal to overwrite without a terminal to ask
     OrderKeptAsGiven,
-    PositionBeyondEnd,  // %1 position, %2 file size
-    PositionsNotRising, // %1 position, %2 the one before
-    LengthsBeyondEnd,   // %1 sum, %2 file size
-    LengthsOverflow,    // %1 the largest number of bytes a position can hold
-    YesNoHint,          // appended to a yes/no question
-    YesNoCancelHint,    // appended to a yes/no/cancel question
+    PositionBeyondEnd,   // %1 position, %2 file size
+    PositionsNotRising,  // %1 position, %2 the one before
+    LengthsBeyondEnd,    // %1 sum, %2 file size
+    LengthsOverflow,     // %1 the largest number of bytes a position can hold
+    YesNoHint,           // appended to a yes/no question
+    YesNoCancelHint,     // appended to a yes/no/cancel question
     MissingPartsRefused, // %1 the missing parts
 };
 
