@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "app/ProgressDisplay.h"
 #include "components/MessageService.h"
+#include "components/core/JoinTexts.h"
 #include "components/core/MainTexts.h"
 #include "components/core/OperationTexts.h"
 #include "components/core/ProgramIdentity.h"
@@ -128,9 +129,12 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
         m_window.stopOperation();
         return;
     case OperationOutcome::Failed:
-        showMessage(text(WriteErrorText) + QStringLiteral("\n\n") + QString::fromStdString(result.error.path) +
-                        QStringLiteral(": ") + QString::fromStdString(result.error.reason()),
-                    MbExclamationOk);
+        if (result.error.kind == OperationError::Kind::ReadFailed)
+            showMessage(readFailureText(result.error, language), MbExclamationOk);
+        else
+            showMessage(text(WriteErrorText) + QStringLiteral("\n\n") + QString::fromStdString(result.error.path) +
+                            QStringLiteral(": ") + QString::fromStdString(result.error.reason()),
+                        MbExclamationOk);
         m_window.stopOperation();
         return;
     case OperationOutcome::Refused:
@@ -142,7 +146,7 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
                 OperationTextById(OperationText::OutputIsInput, language)
                     .arg(QString::fromStdString(result.error.path), QString::fromStdString(result.error.inputPath)),
                 MbExclamationOk);
-        else
+        else if (result.error.kind != OperationError::Kind::NotResumable) // the join tells why
             showMessage(OperationTextById(OperationText::InvalidRequest, language), MbExclamationOk);
         return;
     }
@@ -257,5 +261,21 @@ void OperationCommands::Zusammenfhren1Click() {
 
     beginCopy(plan.totalSize);
     m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
-                               [this](const JoinResult& result) { endOperation(result, false); });
+                               [this, output = request.outputPath](const JoinResult& result) {
+                                   endOperation(result, false);
+                                   showJoinDetails(result, output);
+                               });
+}
+
+void OperationCommands::showJoinDetails(const JoinResult& result, const std::string& outputPath) const {
+    const int language = m_window.languageCode();
+    QString details;
+    if (result.error.kind == OperationError::Kind::NotResumable)
+        details = notResumableText(result, language);
+    else if (result.outcome != OperationOutcome::Completed)
+        details = partsOnlyInOutputText(result, outputPath, language);
+    else
+        details = partsLeftText(result, outputPath, language);
+    if (!details.isEmpty())
+        showMessage(details, MbExclamationOk);
 }

@@ -4,9 +4,11 @@
 
 #include <QObject>
 #include <optional>
+#include <string>
 #include <vector>
 
 class DestinationDialog;
+struct JoinResult;
 class JoinOrderDialog;
 class MainWindow;
 class OperationRunner;
@@ -34,6 +36,8 @@ private:
     // The common end of every operation; clearStatus empties the file panel on success.
     void endOperation(const OperationResult& result, bool clearStatus);
     void showMessage(const QString& text, int flags) const;
+    // What the delete option and an interrupted join add to a join's end.
+    void showJoinDetails(const JoinResult& result, const std::string& outputPath) const;
     QString text(int id) const;
 
     MainWindow& m_window;

@@ -40,8 +40,8 @@ join    Puts PARTs back together into one file in DIR.
   --order auto          (default) join in the order of the part numbers when every PART has
                         one; otherwise keep the order given and say so
   --order listed        join in the order given
-  --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
-                        when one is missing
+  --delete-parts        delete each part once its bytes are safely on disk; a missing part
+                        ends the join. Repeating an interrupted join resumes it
   --keep-parts          keep the parts. Without either option, the window's setting decides
 
 Common options:
@@ -53,14 +53,19 @@ Common options:
   -h, --help            this text
   --version             the program's name and version
 
-Ctrl+C stops the operation; the files written so far are closed and kept.
+Ctrl+C, SIGTERM and SIGHUP stop the operation, also while a read or write is blocked; the
+files written so far are closed and kept.
 
 Exit codes:
   0    done
-  1    failed: an I/O error, or a join that skipped a missing part (the output is kept)
+  1    failed: an I/O error, a join that skipped a missing part, or a part that the
+       delete option could not delete (the output is kept)
   2    the command line is wrong
-  3    refused: fewer than 2 parts, an existing file without -y, or an output that is an input
+  3    refused: fewer than 2 parts, an existing file without -y, an output that is an input,
+       or an interrupted join that cannot be resumed safely
+  129  stopped by SIGHUP
   130  interrupted by Ctrl+C
+  143  stopped by SIGTERM
 
 Examples:
   parcelon split movie.avi                      split as the window's settings say

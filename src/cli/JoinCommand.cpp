@@ -4,6 +4,7 @@
 #include "cli/ExitCode.h"
 #include "cli/OperationReport.h"
 #include "cli/StopSignal.h"
+#include "components/core/JoinTexts.h"
 #include "dialogs/model/SplitSettings.h"
 #include "engine/JoinFiles.h"
 #include "engine/JoinRecognition.h"
@@ -34,6 +35,28 @@ JoinOrder OrderParts(const JoinArguments& arguments, CliHost& host, int language
     return order;
 }
 
+// The outcome, and what the delete option and a resumed join add to it.
+int ReportJoin(CliHost& host, const JoinResult& result, const std::string& outputPath, int language) {
+    if (result.error.kind == OperationError::Kind::NotResumable) {
+        host.tell(notResumableText(result, language));
+        return ExitRefused;
+    }
+    const int exitCode = ReportOutcome(host, result, language);
+    if (result.outcome != OperationOutcome::Completed) {
+        if (const QString deleted = partsOnlyInOutputText(result, outputPath, language); !deleted.isEmpty())
+            host.tell(deleted);
+        return exitCode;
+    }
+    if (result.resumed)
+        host.tell(resumedText(result, outputPath, language));
+    if (!result.partsLeft.empty()) {
+        host.tell(partsLeftText(result, outputPath, language));
+        return ExitFailed;
+    }
+    // The output is kept, but a join that skipped a part has not done what was asked.
+    return result.missingParts.empty() ? exitCode : ExitFailed;
+}
+
 } // namespace
 
 int RunJoin(const CliContext& context) {
@@ -51,16 +74,12 @@ int RunJoin(const CliContext& context) {
         if (host.refusedWithoutTerminal())
             return ExitRefused;
         host.tell(MainText(Cancelled, language));
-        return StopSignalled() ? ExitInterrupted : ExitRefused;
+        return StopSignalled() ? StopSignalExitCode() : ExitRefused;
     }
     request.outputPath = *outputPath;
     request.deleteParts = arguments.deleteParts.value_or(LoadSettings(context.settingsStore).deleteSplitFiles);
 
     const JoinResult result = host.runShowingProgress(order.totalSize, context.showProgress,
                                                       [&request](CliHost& h) { return joinFiles(request, h); });
-    const int exitCode = ReportOutcome(host, result, language);
-    // The output is kept, but a join that skipped a part has not done what was asked.
-    if (exitCode == ExitDone && !result.missingParts.empty())
-        return ExitFailed;
-    return exitCode;
+    return ReportJoin(host, result, request.outputPath, language);
 }

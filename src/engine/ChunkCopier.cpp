@@ -20,7 +20,9 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
     Result result;
     while (!limit || result.copied < *limit) {
         const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
-        std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted) : -1;
+        std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted, result) : -1;
+        if (result.stopped)
+            return result;
         if (done < 0) {
             done = bufferedChunk(in, out, std::min(wanted, BufferSize), result);
             if (done < 0)
@@ -47,11 +49,14 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
     return result;
 }
 
-std::int64_t ChunkCopier::kernelChunk(int in, int out, std::int64_t wanted) {
+std::int64_t ChunkCopier::kernelChunk(int in, int out, std::int64_t wanted, Result& result) {
     for (;;) {
         const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, static_cast<std::size_t>(wanted), 0);
-        if (done < 0 && errno == EINTR)
+        if (done < 0 && errno == EINTR) {
+            if (interruptedToStop(result))
+                return -1;
             continue;
+        }
         // The buffer path reproduces any real error against the right file, so every failure hands
         // over to it for the rest of the operation.
         if (done < 0)
@@ -72,28 +77,42 @@ std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Re
         }
     }
     ssize_t got;
-    do {
+    for (;;) {
         got = ::read(in, m_buffer.get(), static_cast<std::size_t>(wanted));
-    } while (got < 0 && errno == EINTR);
+        if (got >= 0 || errno != EINTR)
+            break;
+        if (interruptedToStop(result))
+            return -1;
+    }
     if (got < 0) {
         result.readError = errno;
         return -1;
     }
     if (got > 0) {
-        result.writeError = writeAll(out, m_buffer.get(), got);
-        if (result.writeError != 0)
+        result.writeError = writeAll(out, m_buffer.get(), got, [&] { return interruptedToStop(result); });
+        if (result.writeError != 0) {
+            if (result.stopped)
+                result.writeError = 0;
             return -1;
+        }
     }
     return got;
 }
 
-int writeAll(int fd, const char* data, std::int64_t size) {
+bool ChunkCopier::interruptedToStop(Result& result) {
+    result.stopped = m_host.stopRequested();
+    return result.stopped;
+}
+
+int writeAll(int fd, const char* data, std::int64_t size, const std::function<bool()>& giveUpWhenInterrupted) {
     while (size > 0) {
         const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
         if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
+            if (errno != EINTR)
+                return errno;
+            if (giveUpWhenInterrupted && giveUpWhenInterrupted())
+                return EINTR;
+            continue;
         }
         if (written == 0)
             return ENOSPC;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,7 +23,7 @@ public:
     struct Result {
         std::int64_t copied = 0;
         bool reachedEnd = false; // a read found the end of the input before the limit
-        bool stopped = false;    // the host asked to stop after a chunk
+        bool stopped = false;    // the host asked to stop after a chunk or in a blocked call
         int readError = 0;       // errno of a failed read
         int writeError = 0;      // errno of a failed write
     };
@@ -36,9 +37,12 @@ public:
 
 private:
     // One chunk through the kernel: bytes copied, or -1 when the buffer must do this chunk.
-    std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
+    std::int64_t kernelChunk(int in, int out, std::int64_t wanted, Result& result);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
+    // A blocked read or write was interrupted by a signal: true (and `result` stopped) when the
+    // host wants to stop, so a stop does not wait for a FIFO or a stalled folder.
+    bool interruptedToStop(Result& result);
 
     struct FreeBuffer {
         void operator()(char* buffer) const { std::free(buffer); }
@@ -51,5 +55,6 @@ private:
 };
 
 // Writes all of `size` bytes, retrying partial writes. Returns 0 or the errno (ENOSPC for a write
-// that takes nothing).
-int writeAll(int fd, const char* data, std::int64_t size);
+// that takes nothing). A write interrupted by a signal is retried unless giveUpWhenInterrupted
+// says otherwise; then the result is EINTR.
+int writeAll(int fd, const char* data, std::int64_t size, const std::function<bool()>& giveUpWhenInterrupted = {});

@@ -17,6 +17,8 @@ struct OperationError {
     enum class Kind {
         None,
         System,         // a system call failed on `path`; `systemError` is its errno
+        ReadFailed,     // reading the input `path` failed (or it was missing); `systemError` is the errno
+        NotResumable,   // an interrupted join into `path` cannot be resumed safely (JoinResult says why)
         OutputIsInput,  // the output `path` is the same file as the input `inputPath`
         InvalidRequest, // the request itself cannot be carried out (a part size below 1 ...)
     };
@@ -26,7 +28,7 @@ struct OperationError {
     std::string inputPath; // OutputIsInput: the input that `path` would have overwritten
     int systemError = 0;   // System: the errno value
 
-    // The system's own text for `systemError` ("No space left on device"); empty for other kinds.
+    // The system's own text for `systemError` ("No space left on device"); empty without one.
     std::string reason() const;
 };
 

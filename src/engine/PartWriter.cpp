@@ -38,7 +38,7 @@ bool PartWriter::fill(std::optional<std::int64_t> limit, OperationResult& result
     const std::string partPath = m_part.path();
     const int closeError = m_part.close();
     if (copy.readError != 0) {
-        failWith(result, m_source.path(), copy.readError);
+        failReading(result, m_source.path(), copy.readError);
         return false;
     }
     if (copy.writeError != 0 || closeError != 0) {

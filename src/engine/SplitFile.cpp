@@ -76,7 +76,7 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
     InputGuard guard;
     std::int64_t sourceSize = 0;
     if (const int error = openSource(request.sourcePath, source, guard, sourceSize); error != 0) {
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
         return result;
     }
 
@@ -101,7 +101,7 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
             return result;
     }
     if (const int error = source.close(); error != 0) {
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
         return result;
     }
     if (request.batch)

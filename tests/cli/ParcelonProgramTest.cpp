@@ -77,7 +77,10 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "--version",
                                "Examples:",
                                "parcelon split movie.avi -s 100M",
-                               "130"})
+                               "129",
+                               "130",
+                               "143",
+                               "SIGTERM"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
 
     for (const QStringList& args : {QStringList{}, QStringList{"split"}, QStringList{"split", "x", "-s", "1Q"},
