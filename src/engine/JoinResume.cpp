@@ -17,9 +17,14 @@ std::vector<std::string> withoutDeleted(const std::vector<std::string>& paths, c
     return kept;
 }
 
+// A regular file may have been copied back under its name; a FIFO or device has no size to tell.
 bool isUnchangedPart(const JoinJournal::Part& part) {
     struct stat status {};
-    return ::stat(part.path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size == part.size;
+    if (::stat(part.path.c_str(), &status) != 0)
+        return false;
+    if (S_ISREG(status.st_mode))
+        return status.st_size == part.size;
+    return status.st_dev == part.device && status.st_ino == part.inode;
 }
 
 } // namespace

@@ -303,9 +303,9 @@ TEST_F(SplitFlow, ASourceGoneSinceItWasListedIsReportedByNameAndNothingIsWritten
 
     split();
 
-    ASSERT_EQ(shownTexts(),
-              QStringList({message(32) + "\n\n" + m_source + ": " + QString::fromLocal8Bit(std::strerror(ENOENT)),
-                           message(27)}));
+    ASSERT_EQ(shownTexts(), QStringList({QStringLiteral("The file '%1' could not be read:\n%2")
+                                             .arg(m_source, QString::fromLocal8Bit(std::strerror(ENOENT))),
+                                         message(27)}));
     EXPECT_TRUE(destinationNames().isEmpty());
     EXPECT_TRUE(m_state.PartNames.isEmpty());
     expectIdle();

@@ -2,11 +2,20 @@
 #include "components/core/TBReg.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -261,12 +270,20 @@ TEST_F(ParcelonProgramTest, JoinOrderAndMissingParts) {
     EXPECT_TRUE(join.err.isEmpty()) << join.err.toStdString();
 
     // A missing part is skipped and told; the output is kept, but that is no success.
-    join = run({"join", "x.001", "x.003", "x.002", "--delete-parts"});
+    join = run({"join", "x.001", "x.003", "x.002", "--keep-parts"});
     EXPECT_EQ(join.exitCode, 1);
     EXPECT_EQ(read("x"), "12");
     EXPECT_TRUE(join.err.contains(QStringLiteral("Error: File '") + "x.003" + "' not found.\nThis file was skipped."))
         << join.err.toStdString();
-    EXPECT_TRUE(exists("x.001")); // nothing is deleted from a join with a gap
+
+    // Under the delete option it ends the join before anything is written or deleted.
+    join = run({"join", "x.001", "x.003", "x.002", "--delete-parts", "-o", "deleting"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains(QStringLiteral("The file '") + "x.003" + "' could not be read:\n" +
+                                  QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << join.err.toStdString();
+    EXPECT_FALSE(exists("deleting"));
+    EXPECT_TRUE(exists("x.001"));
 }
 
 TEST_F(ParcelonProgramTest, QuestionsAreAskedOnATerminal) {
@@ -327,3 +344,43 @@ TEST_F(ParcelonProgramTest, TheJoinOutputCanBeRenamedOnATerminal) {
 }
 
 } // namespace
+
+// SIGTERM while the join waits for a FIFO's writer: the parts before it are deleted and named.
+// The same join given as a glob would give it afterwards (only the parts still there) resumes.
+TEST_F(ParcelonProgramTest, AnInterruptedDeletingJoinIsResumedByTheSameCommand) {
+    write("x.001", "one");
+    write("x.002", "two");
+    ASSERT_EQ(::mkfifo(path("x.003").toLocal8Bit().constData(), 0600), 0);
+    write("x.004", "four");
+    QProcess first;
+    first.setWorkingDirectory(m_folder.path());
+    first.start(QStringLiteral(PARCELON_BINARY_DIR "/parcelon"),
+                {"join", "x.001", "x.002", "x.003", "x.004", "--delete-parts", "-q"});
+    ASSERT_TRUE(first.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    while (read("x") != "onetwo" && waited.elapsed() < 20000)
+        QThread::msleep(20);
+    QThread::msleep(100); // now blocked in opening the FIFO
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(20000));
+    const QString told = QString::fromUtf8(first.readAllStandardError());
+    EXPECT_EQ(first.exitCode(), 143) << told.toStdString();
+    EXPECT_TRUE(told.contains(":\nx.001\nx.002\nRepeat")) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("now only in '%1'").arg(path("x")))) << told.toStdString();
+    EXPECT_FALSE(exists("x.001"));
+
+    std::thread writer([&] {
+        const int fifo = ::open(path("x.003").toLocal8Bit().constData(), O_WRONLY);
+        EXPECT_EQ(::write(fifo, "three", 5), 5);
+        ::close(fifo);
+    });
+    const ParcelonRun again = run({"join", "x.003", "x.004", "--delete-parts", "-y"});
+    writer.join();
+    EXPECT_EQ(again.exitCode, 1) << again.err.toStdString(); // the FIFO is left
+    EXPECT_EQ(read("x"), "onetwothreefour");
+    EXPECT_TRUE(again.err.contains("An interrupted join was resumed")) << again.err.toStdString();
+    EXPECT_TRUE(again.err.contains(path("x.003") + ": not a regular file")) << again.err.toStdString();
+    EXPECT_FALSE(exists("x.004"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"x", "x.003"}));
+}
