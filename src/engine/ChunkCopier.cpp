@@ -9,6 +9,25 @@ namespace {
 
 constexpr std::size_t PageAlignment = 4096;
 
+// Reads up to `wanted` bytes into `buffer` and writes what came; records errors in `result`.
+// Returns the bytes copied or -1.
+std::int64_t copyThrough(char* buffer, int in, int out, std::int64_t wanted, ChunkCopier::Result& result) {
+    ssize_t got;
+    do {
+        got = ::read(in, buffer, static_cast<std::size_t>(wanted));
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        result.readError = errno;
+        return -1;
+    }
+    if (got > 0) {
+        result.writeError = writeAll(out, buffer, got);
+        if (result.writeError != 0)
+            return -1;
+    }
+    return got;
+}
+
 } // namespace
 
 ChunkCopier::ChunkCopier(OperationHost& host)
@@ -20,7 +39,14 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
     Result result;
     while (!limit || result.copied < *limit) {
         const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
-        std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted) : -1;
+        std::int64_t done = -1;
+        if (m_digests) {
+            done = hashedChunk(in, out, wanted, result);
+            if (done < 0)
+                return result;
+        } else if (m_kernelCopy) {
+            done = kernelChunk(in, out, wanted);
+        }
         if (done < 0) {
             done = bufferedChunk(in, out, std::min(wanted, BufferSize), result);
             if (done < 0)
@@ -71,20 +97,20 @@ std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Re
             return -1;
         }
     }
-    ssize_t got;
-    do {
-        got = ::read(in, m_buffer.get(), static_cast<std::size_t>(wanted));
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        result.readError = errno;
+    return copyThrough(m_buffer.get(), in, out, wanted, result);
+}
+
+std::int64_t ChunkCopier::hashedChunk(int in, int out, std::int64_t wanted, Result& result) {
+    char* buffer = m_digests->nextBuffer();
+    if (!buffer) {
+        result.readError = ENOMEM;
         return -1;
     }
-    if (got > 0) {
-        result.writeError = writeAll(out, m_buffer.get(), got);
-        if (result.writeError != 0)
-            return -1;
-    }
-    return got;
+    const std::int64_t done =
+        copyThrough(buffer, in, out, std::min(wanted, static_cast<std::int64_t>(PartDigests::BufferSize)), result);
+    if (done > 0)
+        m_digests->add(static_cast<std::size_t>(done));
+    return done;
 }
 
 int writeAll(int fd, const char* data, std::int64_t size) {
