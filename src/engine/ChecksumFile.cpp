@@ -129,6 +129,10 @@ int writeNewFileBeside(const std::string& path, const std::string& bytes, std::s
 
 } // namespace
 
+std::string checksumReportName(const std::string& fileName) {
+    return needsEscaping(fileName) ? "\\" + escaped(fileName) : fileName;
+}
+
 std::string checksumLine(const ChecksumEntry& entry) {
     if (needsEscaping(entry.fileName))
         return "\\" + entry.hexDigest + "  " + escaped(entry.fileName) + "\n";

@@ -15,6 +15,10 @@ struct ChecksumEntry {
 // "\n" and "\r".
 std::string checksumLine(const ChecksumEntry& entry);
 
+// The name as sha256sum shows it in its reports: with "\\", "\n" and "\r" and a backslash
+// before it when it holds one of those characters, so that every report line is one line.
+std::string checksumReportName(const std::string& fileName);
+
 // The entries of a checksum file's text, in order; std::nullopt when a line is not a checksum
 // line (comment lines starting with "#" and empty lines aside) or no line is. Accepts what
 // sha256sum writes: escaped names, the "*" binary marker, CR LF line ends, uppercase digits.
