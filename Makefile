@@ -8,7 +8,7 @@ PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
 	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv \
-	libssl-dev
+	libssl-dev xfsprogs
 
 .PHONY: deps build run test bench format clean
 
