@@ -176,6 +176,7 @@ void OperationCommands::Splitten1Click() {
     request.partSize = *partSize;
     if (settings.batchFile)
         request.batch = RejoinBatchOptionsFor(settings, language);
+    request.checksums = settings.checksumFile;
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
     m_runner.start<SplitResult>([request](OperationHost& host) { return splitFile(request, host); },

@@ -3,9 +3,11 @@
 std::string HelpText() {
     return R"(Usage:
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
-                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self] [-y] [-q]
+                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self]
+                 [--checksums | --no-checksums] [-y] [-q]
   parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
   parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts | --keep-parts] [-y] [-q]
+  parcelon verify FILE
   parcelon --help | --version
 
 split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part but the last holds
@@ -25,6 +27,9 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
                         the batch file deletes (or keeps) the parts after rebuilding FILE
   --batch-delete-self, --batch-keep-self
                         the batch file deletes (or keeps) itself at its end
+  --checksums, --no-checksums
+                        write (or not) FILE.sha256 next to the parts: the SHA-256 of every
+                        part and of FILE, which "sha256sum -c" checks on any Linux machine
   A split into fewer than 2 parts is refused.
 
 cut     Cuts FILE at byte positions of your choice; each --at names the part that begins at POS.
@@ -43,6 +48,11 @@ join    Puts PARTs back together into one file in DIR.
   --delete-parts        delete each part once its bytes are safely on disk; a missing part
                         ends the join. Repeating an interrupted join resumes it
   --keep-parts          keep the parts. Without either option, the window's setting decides
+
+verify  Checks the parts and the original against their checksum file. FILE is the checksum
+        file (movie.avi.sha256), one of the parts or the original's name. Prints one line per
+        file: OK, FAILED or missing. Exit code 0 when every part is there and right, or the
+        original is there and right; 1 otherwise.
 
 Common options:
   -d, --directory DIR   folder the parts or the joined file are written to; default: the
@@ -77,6 +87,7 @@ Examples:
   parcelon join  movie.avi.0*
   parcelon join  movie.avi.001 movie.avi.002 -o film.avi -d ~/videos --delete-parts
   parcelon join  b.part a.part --order listed -o whole.bin
+  parcelon verify movie.avi.sha256
 )";
 }
 

@@ -37,6 +37,7 @@ SplitSettings EffectiveSettings(const SplitArguments& arguments, const TBReg& st
     settings.batchFile = arguments.batch.value_or(settings.batchFile);
     settings.batchDeleteParts = arguments.batchDeleteParts.value_or(settings.batchDeleteParts);
     settings.batchDeleteItself = arguments.batchDeleteSelf.value_or(settings.batchDeleteItself);
+    settings.checksumFile = arguments.checksums.value_or(settings.checksumFile);
     return settings;
 }
 
@@ -65,6 +66,7 @@ int RunSplit(const CliContext& context) {
     request.partSize = *partSize;
     if (settings.batchFile)
         request.batch = RejoinBatchOptionsFor(settings, language);
+    request.checksums = settings.checksumFile;
 
     CliHost host(language, context.arguments.assumeYes);
     const SplitResult result = host.runShowingProgress(*sourceSize, context.showProgress,

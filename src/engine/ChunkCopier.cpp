@@ -20,9 +20,16 @@ ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_
     Result result;
     while (!limit || result.copied < *limit) {
         const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
-        std::int64_t done = m_kernelCopy ? kernelChunk(in, out, wanted, result) : -1;
-        if (result.stopped)
-            return result;
+        std::int64_t done = -1;
+        if (m_digests) {
+            done = hashedChunk(in, out, wanted, result);
+            if (done < 0)
+                return result;
+        } else if (m_kernelCopy) {
+            done = kernelChunk(in, out, wanted, result);
+            if (result.stopped)
+                return result;
+        }
         if (done < 0) {
             done = bufferedChunk(in, out, std::min(wanted, BufferSize), result);
             if (done < 0)
@@ -76,9 +83,26 @@ std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Re
             return -1;
         }
     }
+    return copyThrough(m_buffer.get(), in, out, wanted, result);
+}
+
+std::int64_t ChunkCopier::hashedChunk(int in, int out, std::int64_t wanted, Result& result) {
+    char* buffer = m_digests->nextBuffer();
+    if (!buffer) {
+        result.readError = ENOMEM;
+        return -1;
+    }
+    const std::int64_t done =
+        copyThrough(buffer, in, out, std::min(wanted, static_cast<std::int64_t>(PartDigests::BufferSize)), result);
+    if (done > 0)
+        m_digests->add(static_cast<std::size_t>(done));
+    return done;
+}
+
+std::int64_t ChunkCopier::copyThrough(char* buffer, int in, int out, std::int64_t wanted, Result& result) {
     ssize_t got;
     for (;;) {
-        got = ::read(in, m_buffer.get(), static_cast<std::size_t>(wanted));
+        got = ::read(in, buffer, static_cast<std::size_t>(wanted));
         if (got >= 0 || errno != EINTR)
             break;
         if (interruptedToStop(result))
@@ -89,7 +113,7 @@ std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Re
         return -1;
     }
     if (got > 0) {
-        result.writeError = writeAll(out, m_buffer.get(), got, [&] { return interruptedToStop(result); });
+        result.writeError = writeAll(out, buffer, got, [&] { return interruptedToStop(result); });
         if (result.writeError != 0) {
             if (result.stopped)
                 result.writeError = 0;

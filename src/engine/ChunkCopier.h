@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/OperationHost.h"
+#include "engine/PartDigests.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,7 +10,8 @@
 #include <optional>
 
 // Copies between two descriptors, from their current offsets, in chunks: in the kernel with
-// copy_file_range where the file systems allow it, otherwise through a 1 MiB buffer. After each
+// copy_file_range where the file systems allow it, otherwise through a 1 MiB buffer; through the
+// buffers of PartDigests when the bytes are to be hashed. After each
 // chunk the byte counter grows and the host is asked whether to stop. One copier serves a whole
 // operation, so it remembers when the kernel path has proved unusable.
 class ChunkCopier {
@@ -35,11 +37,18 @@ public:
     // will sync them anyway: the disk then works while the next chunks are copied.
     void setWriteBehind(bool on) { m_writeBehind = on; }
 
+    // Every chunk from now on goes through `digests` (nullptr: none).
+    void setDigests(PartDigests* digests) { m_digests = digests; }
+
 private:
     // One chunk through the kernel: bytes copied, or -1 when the buffer must do this chunk.
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted, Result& result);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
+    // One chunk through a buffer of m_digests, handed to them once written; as bufferedChunk.
+    std::int64_t hashedChunk(int in, int out, std::int64_t wanted, Result& result);
+    // Reads up to `wanted` bytes into `buffer` and writes what came; as bufferedChunk.
+    std::int64_t copyThrough(char* buffer, int in, int out, std::int64_t wanted, Result& result);
     // A blocked read or write was interrupted by a signal: true (and `result` stopped) when the
     // host wants to stop, so a stop does not wait for a FIFO or a stalled folder.
     bool interruptedToStop(Result& result);
@@ -51,6 +60,7 @@ private:
     OperationHost& m_host;
     bool m_kernelCopy = true;
     bool m_writeBehind = false;
+    PartDigests* m_digests = nullptr;
     std::unique_ptr<char, FreeBuffer> m_buffer; // page aligned, as the page cache is
 };
 

@@ -10,7 +10,12 @@ PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, Operat
     , m_host(host)
     , m_copier(host) {}
 
-bool PartWriter::create(const std::string& path, OperationResult& result) {
+void PartWriter::setDigests(PartDigests* digests) {
+    m_digests = digests;
+    m_copier.setDigests(digests);
+}
+
+bool PartWriter::mayOverwrite(const std::string& path, OperationResult& result) {
     if (m_askBeforeOverwriting && ::access(path.c_str(), F_OK) == 0) {
         if (!m_host.confirmOverwrite(path)) {
             result.outcome = OperationOutcome::Declined;
@@ -18,6 +23,12 @@ bool PartWriter::create(const std::string& path, OperationResult& result) {
         }
         m_askBeforeOverwriting = false;
     }
+    return true;
+}
+
+bool PartWriter::create(const std::string& path, OperationResult& result) {
+    if (!mayOverwrite(path, result))
+        return false;
     const OutputOpening opening = openOutput(path, m_guard, m_part);
     if (opening.sameAsInput) {
         refuseAsInput(result, path, *opening.sameAsInput);
@@ -49,5 +60,7 @@ bool PartWriter::fill(std::optional<std::int64_t> limit, OperationResult& result
         result.outcome = OperationOutcome::Stopped;
         return false;
     }
+    if (m_digests)
+        m_digests->endPart();
     return true;
 }

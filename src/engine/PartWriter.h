@@ -19,6 +19,13 @@ public:
     // the part. False ends the operation, with `result` telling why.
     bool create(const std::string& path, OperationResult& result);
 
+    // The overwrite question alone, for another file the operation writes: true when `path` does
+    // not exist or may be overwritten. False ends the operation, with `result` telling why.
+    bool mayOverwrite(const std::string& path, OperationResult& result);
+
+    // The parts written from now on are hashed by `digests`, each part ended by its fill().
+    void setDigests(PartDigests* digests);
+
     // Copies `limit` bytes, or the rest of the source, into the part just created and closes it.
     // `reachedEnd` tells whether the source ended; that final read counts one byte. False ends the
     // operation, with `result` telling why.
@@ -30,5 +37,6 @@ private:
     OperationHost& m_host;
     ChunkCopier m_copier;
     FileHandle m_part;
+    PartDigests* m_digests = nullptr;
     bool m_askBeforeOverwriting = true;
 };

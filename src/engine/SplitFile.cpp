@@ -1,5 +1,6 @@
 #include "engine/SplitFile.h"
 
+#include "engine/ChecksumFile.h"
 #include "engine/ChunkCopier.h"
 #include "engine/FileHandle.h"
 #include "engine/InputGuard.h"
@@ -8,6 +9,7 @@
 #include "engine/PartNaming.h"
 #include "engine/PartWriter.h"
 
+#include <cerrno>
 #include <dirent.h>
 #include <memory>
 
@@ -64,6 +66,25 @@ void writeBatch(const std::string& folder, const std::string& sourceName, const 
     result.batch.status = RejoinBatchResult::Status::Written;
 }
 
+void writeChecksums(const std::string& folder, const std::string& sourceName, PartDigests& digests,
+                    SplitResult& result) {
+    const std::string path = checksumFilePath(folder + sourceName);
+    const std::optional<PartDigests::Digests> done = digests.finish();
+    if (!done || done->parts.size() != result.partNames.size()) {
+        failWith(result, path, ENOMEM);
+        return;
+    }
+    std::vector<ChecksumEntry> entries;
+    for (std::size_t i = 0; i < result.partNames.size(); ++i)
+        entries.push_back({done->parts[i], result.partNames[i]});
+    entries.push_back({done->whole, sourceName});
+    if (const int error = writeChecksumFile(path, entries); error != 0) {
+        failWith(result, path, error);
+        return;
+    }
+    result.checksumFileWritten = true;
+}
+
 } // namespace
 
 SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
@@ -90,6 +111,12 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
 
     host.byteCounter().store(0);
     PartWriter writer(source, guard, host);
+    std::optional<PartDigests> digests;
+    if (request.checksums) {
+        if (!writer.mayOverwrite(checksumFilePath(folder + sourceName), result))
+            return result;
+        writer.setDigests(&digests.emplace());
+    }
     bool reachedEnd = false;
     for (std::int64_t number = 1; !reachedEnd; ++number) {
         const std::string name = sourceName + PartExtension(number);
@@ -103,6 +130,11 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
     if (const int error = source.close(); error != 0) {
         failReading(result, request.sourcePath, error);
         return result;
+    }
+    if (digests) {
+        writeChecksums(folder, sourceName, *digests, result);
+        if (result.outcome != OperationOutcome::Completed)
+            return result;
     }
     if (request.batch)
         writeBatch(folder, sourceName, guard, *request.batch, result);

@@ -15,6 +15,8 @@ struct SplitRequest {
     std::int64_t partSize = 0;     // bytes per part, at least 1
     // With a value, the rejoin batch file is written after a split that ran to its end.
     std::optional<RejoinBatchOptions> batch;
+    // Whether the checksum file (sourceName.sha256) is written after a split that ran to its end.
+    bool checksums = false;
 };
 
 struct SplitResult : OperationResult {
@@ -22,6 +24,7 @@ struct SplitResult : OperationResult {
     // also after a stop or a failure (then up to the part being written).
     std::vector<std::string> partNames;
     RejoinBatchResult batch;
+    bool checksumFileWritten = false;
 };
 
 // Cuts the source into sourceName.001, .002, ... in the destination folder: every part holds
@@ -30,5 +33,8 @@ struct SplitResult : OperationResult {
 // (host.confirmOverwrite); after a Yes no more questions are asked. Before anything is written,
 // every part and the batch file are checked against the source (device and inode): a part that
 // is the source refuses the split. The byte counter ends at the source size + 1 (the read that
-// finds the end counts). The caller checks splitHasEnoughParts before calling.
+// finds the end counts). With checksums, every part and the whole source are hashed as they are
+// copied, and the checksum file lists the parts in order, then the source's name; an existing
+// checksum file is asked about as a part is, before the first part is written. The caller checks
+// splitHasEnoughParts before calling.
 SplitResult splitFile(const SplitRequest& request, OperationHost& host);

@@ -75,6 +75,9 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "--batch-keep-parts",
                                "--batch-delete-self",
                                "--batch-keep-self",
+                               "--checksums",
+                               "--no-checksums",
+                               "parcelon verify FILE",
                                "-y, --yes",
                                "-q, --quiet",
                                "--at POS=NAME",
@@ -383,4 +386,33 @@ TEST_F(ParcelonProgramTest, AnInterruptedDeletingJoinIsResumedByTheSameCommand) 
     EXPECT_TRUE(again.err.contains(path("x.003") + ": not a regular file")) << again.err.toStdString();
     EXPECT_FALSE(exists("x.004"));
     EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"x", "x.003"}));
+}
+
+TEST_F(ParcelonProgramTest, ChecksumFileFollowsTheSettingAndVerifyTellsWhatIsRight) {
+    write("data.bin", Numbered(2500));
+    m_store.Push("ChecksumFile", "0");
+    ASSERT_EQ(run({"split", "data.bin", "-s", "1000", "--no-batch"}).exitCode, 0);
+    EXPECT_FALSE(exists("data.bin.sha256"));
+    const ParcelonRun split = run({"split", "data.bin", "-s", "1000", "--no-batch", "--checksums", "-y"});
+    ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
+    EXPECT_TRUE(exists("data.bin.sha256"));
+
+    const ParcelonRun good = run({"verify", "data.bin.002"});
+    EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+    EXPECT_EQ(good.out, QStringLiteral("data.bin.001: OK\ndata.bin.002: OK\ndata.bin.003: OK\ndata.bin: OK\n"));
+
+    QFile::remove(path("data.bin"));
+    QByteArray damaged = read("data.bin.002");
+    damaged[500] = static_cast<char>(damaged[500] ^ 1);
+    write("data.bin.002", damaged);
+    m_store.Push("Language", "2");
+    const ParcelonRun bad = run({"verify", "data.bin"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out,
+              QStringLiteral("data.bin.001: OK\ndata.bin.002: FEHLERHAFT\ndata.bin.003: OK\ndata.bin: fehlt\n"));
+
+    write("notes.sha256", "just some words\n");
+    const ParcelonRun notChecksums = run({"verify", "notes.sha256"});
+    EXPECT_EQ(notChecksums.exitCode, 1);
+    EXPECT_TRUE(notChecksums.err.contains(QStringLiteral("keine Prüfsummendatei"))) << notChecksums.err.toStdString();
 }

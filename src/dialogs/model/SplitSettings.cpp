@@ -91,6 +91,7 @@ SplitSettings LoadSettings(const TBReg& reg) {
     settings.batchFile = reg.PopCheckBox(QStringLiteral("BatchFile"), true);
     settings.batchDeleteParts = reg.PopCheckBox(QStringLiteral("BatchDelSplitFile"), true);
     settings.batchDeleteItself = reg.PopCheckBox(QStringLiteral("BatchDelItself"), true);
+    settings.checksumFile = reg.PopCheckBox(QStringLiteral("ChecksumFile"), true);
 
     // The policy's values are the group positions 1 to 3.
     settings.joinOrder = static_cast<JoinOrderPolicy>(reg.PopGroupPosition(QStringLiteral("KitFileAsk"), 3, 1));
@@ -109,6 +110,7 @@ void SaveSettings(const TBReg& reg, const SplitSettings& settings) {
     reg.PushCheckBox(QStringLiteral("BatchFile"), settings.batchFile);
     reg.PushCheckBox(QStringLiteral("BatchDelSplitFile"), settings.batchDeleteParts);
     reg.PushCheckBox(QStringLiteral("BatchDelItself"), settings.batchDeleteItself);
+    reg.PushCheckBox(QStringLiteral("ChecksumFile"), settings.checksumFile);
     reg.PushCheckBox(QStringLiteral("DeleteSplitFiles"), settings.deleteSplitFiles);
     reg.PushBool(QStringLiteral("KitFileAsk"),
                  {settings.joinOrder == JoinOrderPolicy::AskWhenUnclear,

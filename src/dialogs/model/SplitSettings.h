@@ -34,6 +34,7 @@ struct SplitSettings {
     bool batchFile = true;
     bool batchDeleteParts = true;
     bool batchDeleteItself = true;
+    bool checksumFile = true; // a split writes the SHA-256 of every part and of the original
     JoinOrderPolicy joinOrder = JoinOrderPolicy::AskWhenUnclear;
     bool deleteSplitFiles = false;
 
