@@ -17,6 +17,8 @@
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 #include "engine/JoinFiles.h"
+#include "engine/JoinVerification.h"
+#include "engine/PathNames.h"
 #include "engine/SpecialSplit.h"
 #include "engine/SplitFile.h"
 
@@ -70,6 +72,18 @@ std::vector<CutEntry> cutEntriesOf(const QList<SpecialSplitEntry>& entries) {
     for (const SpecialSplitEntry& entry : entries)
         cuts.push_back({wholeNumber(entry.position).value_or(0), entry.name.toStdString()});
     return cuts;
+}
+
+// The original's checksum file beside the first part, when it is among the files the join
+// considers (the selected ones, or all when none is).
+std::optional<std::string> listedChecksumFile(const std::vector<JoinCandidate>& files, const std::string& firstPart) {
+    const std::string wanted = normalisedPath(joinChecksumPathFor(firstPart));
+    const bool anySelected = std::any_of(files.begin(), files.end(), [](const auto& f) { return f.selected; });
+    for (const JoinCandidate& file : files) {
+        if ((file.selected || !anySelected) && normalisedPath(file.path) == wanted)
+            return file.path;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -259,6 +273,7 @@ void OperationCommands::Zusammenfhren1Click() {
     request.partPaths = toStdStrings(m_state.JoinList);
     request.outputPath = *outputPath;
     request.deleteParts = settings.deleteSplitFiles;
+    request.checksumPath = listedChecksumFile(m_window.listCandidates(), request.partPaths.front());
 
     beginCopy(plan.totalSize);
     m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
@@ -270,13 +285,18 @@ void OperationCommands::Zusammenfhren1Click() {
 
 void OperationCommands::showJoinDetails(const JoinResult& result, const std::string& outputPath) const {
     const int language = m_window.languageCode();
-    QString details;
+    QStringList details;
+    details.append(leftOutText(result, language));
     if (result.error.kind == OperationError::Kind::NotResumable)
-        details = notResumableText(result, language);
-    else if (result.outcome != OperationOutcome::Completed)
-        details = partsOnlyInOutputText(result, outputPath, language);
+        details.append(notResumableText(result, language));
+    details.append(checksumProblemText(result, language));
+    if (result.outcome != OperationOutcome::Completed)
+        details.append(partsOnlyInOutputText(result, outputPath, language));
     else
-        details = partsLeftText(result, outputPath, language);
+        details.append(partsLeftText(result, outputPath, language));
+    details.removeAll(QString());
     if (!details.isEmpty())
-        showMessage(details, MbExclamationOk);
+        showMessage(details.join(QStringLiteral("\n\n")), MbExclamationOk);
+    if (result.verified)
+        m_window.showResultNotice(verifiedText(outputPath, result.checksumPath, language));
 }

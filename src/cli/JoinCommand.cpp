@@ -8,6 +8,10 @@
 #include "dialogs/model/SplitSettings.h"
 #include "engine/JoinFiles.h"
 #include "engine/JoinRecognition.h"
+#include "engine/JoinVerification.h"
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,11 +39,36 @@ JoinOrder OrderParts(const JoinArguments& arguments, CliHost& host, int language
     return order;
 }
 
-// The outcome, and what the delete option and a resumed join add to it.
-int ReportJoin(CliHost& host, const JoinResult& result, const std::string& outputPath, int language) {
+// A checksum file beside the first part is used whenever it is there, given or not: a glob such as
+// movie.avi.0* does not match it, and a join that can check itself should.
+std::optional<std::string> ChecksumFileBeside(const std::string& firstPart) {
+    const std::string path = joinChecksumPathFor(firstPart);
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return path;
+}
+
+// The verified join's one line, on stdout like other results.
+void PrintVerified(const JoinResult& result, const std::string& outputPath, int language) {
+    const std::string line = verifiedText(outputPath, result.checksumPath, language).toStdString() + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+// The outcome, and what the delete option, a checksum file and a resumed join add to it.
+int ReportJoin(CliHost& host, const JoinResult& result, const std::string& outputPath, bool quiet, int language) {
+    if (const QString left = leftOutText(result, language); !left.isEmpty())
+        host.tell(left);
     if (result.error.kind == OperationError::Kind::NotResumable) {
         host.tell(notResumableText(result, language));
         return ExitRefused;
+    }
+    if (const QString problem = checksumProblemText(result, language); !problem.isEmpty()) {
+        host.tell(problem);
+        if (const QString deleted = partsOnlyInOutputText(result, outputPath, language); !deleted.isEmpty())
+            host.tell(deleted);
+        return ExitFailed;
     }
     const int exitCode = ReportOutcome(host, result, language);
     if (result.outcome != OperationOutcome::Completed) {
@@ -49,6 +78,8 @@ int ReportJoin(CliHost& host, const JoinResult& result, const std::string& outpu
     }
     if (result.resumed)
         host.tell(resumedText(result, outputPath, language));
+    if (result.verified && !quiet)
+        PrintVerified(result, outputPath, language);
     if (!result.partsLeft.empty()) {
         host.tell(partsLeftText(result, outputPath, language));
         return ExitFailed;
@@ -78,8 +109,9 @@ int RunJoin(const CliContext& context) {
     }
     request.outputPath = *outputPath;
     request.deleteParts = arguments.deleteParts.value_or(LoadSettings(context.settingsStore).deleteSplitFiles);
+    request.checksumPath = ChecksumFileBeside(request.partPaths.front());
 
     const JoinResult result = host.runShowingProgress(order.totalSize, context.showProgress,
                                                       [&request](CliHost& h) { return joinFiles(request, h); });
-    return ReportJoin(host, result, request.outputPath, language);
+    return ReportJoin(host, result, request.outputPath, context.arguments.quiet, language);
 }

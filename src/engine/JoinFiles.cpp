@@ -3,6 +3,7 @@
 #include "engine/ChunkCopier.h"
 #include "engine/FileHandle.h"
 #include "engine/InputGuard.h"
+#include "engine/JoinVerification.h"
 #include "engine/OperationErrors.h"
 #include "engine/PartDeleter.h"
 #include "engine/PathNames.h"
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -49,14 +51,19 @@ public:
             refuseRequest(m_result);
             return;
         }
-        if (!takeOverInterruptedJoin() || !lookAtParts() || !openTheOutput())
+        if (!takeChecksums() || !takeOverInterruptedJoin() || !lookAtParts() || !checkResumedOutputStart() ||
+            !openTheOutput())
             return;
         m_host.byteCounter().store(0);
         m_copier.setWriteBehind(m_request.deleteParts);
+        if (m_verifier)
+            m_copier.setDigests(&m_verifier->digests());
         for (std::size_t index = m_firstToCopy; index < m_parts.size(); ++index) {
             if (!appendPart(index))
                 break;
         }
+        if (m_result.outcome == OperationOutcome::Completed && m_verifier)
+            checkTheWholeOutput();
         // A stop keeps the parts that are wholly in the output deleted, as a complete join does.
         if (m_result.outcome == OperationOutcome::Completed || m_result.outcome == OperationOutcome::Stopped)
             deletePendingParts();
@@ -77,19 +84,84 @@ public:
     }
 
 private:
+    // The checksum file decides which parts are joined.
+    bool takeChecksums() {
+        if (!m_request.checksumPath) {
+            m_listed = m_request.partPaths;
+            return true;
+        }
+        JoinChecksumsLoading loading = loadJoinChecksums(*m_request.checksumPath);
+        if (!loading.checksums) {
+            m_result.outcome = OperationOutcome::Refused;
+            m_result.error = {
+                OperationError::Kind::ChecksumFileUnusable, *m_request.checksumPath, {}, loading.systemError};
+            return false;
+        }
+        m_checksums = std::move(loading.checksums);
+        m_result.checksumPath = m_checksums->checksumPath;
+        m_listed = m_checksums->partPaths;
+        m_result.leftOut = filesNotNamed(m_request.partPaths, *m_checksums);
+        m_verifier = std::make_unique<JoinVerifier>(*m_checksums);
+        return true;
+    }
+
+    void failChecksum(const std::string& path) {
+        m_result.outcome = OperationOutcome::Failed;
+        m_result.error = {OperationError::Kind::ChecksumMismatch, path, m_checksums->checksumPath, 0};
+    }
+
+    void checkTheWholeOutput() {
+        if (m_verifier->wholeMatches()) {
+            m_result.verified = true;
+            return;
+        }
+        failChecksum(m_request.outputPath);
+        m_result.outputDamaged = true;
+    }
+
+    void refuseResume(ResumeProblem problem, const std::string& path) {
+        m_result.outcome = OperationOutcome::Refused;
+        m_result.error = {OperationError::Kind::NotResumable, m_request.outputPath, m_deleter.journalPath(), 0};
+        m_result.resumeProblem = problem;
+        m_result.resumeProblemPath = path;
+    }
+
+    // A resumed join with checksums: the deleted parts' bytes in the output are checked first.
+    bool checkResumedOutputStart() {
+        if (!m_resume || !m_verifier)
+            return true;
+        std::vector<std::int64_t> ends;
+        std::int64_t expectedStart = 0;
+        for (std::size_t index = 0; index < m_firstToCopy; ++index) {
+            const JoinJournal::Part& part = m_resume->journal.parts[index];
+            if (!part.deleted || part.outputStart != expectedStart) {
+                refuseResume(ResumeProblem::OutputChanged, {});
+                return false;
+            }
+            ends.push_back(part.outputEnd);
+            expectedStart = part.outputEnd;
+        }
+        FileHandle output;
+        int error = openForReading(m_request.outputPath, output);
+        const std::optional<std::size_t> damaged =
+            error != 0 ? std::optional<std::size_t>(0) : m_verifier->checkOutputStart(output.fd(), ends, error);
+        if (damaged) {
+            refuseResume(ResumeProblem::DeletedPartDamaged, m_parts[*damaged]);
+            return false;
+        }
+        return true;
+    }
+
     // A journal beside the output: the join goes on where the interrupted one ended, or is refused.
     bool takeOverInterruptedJoin() {
-        ResumeCheck check = checkResume(m_request.partPaths, m_request.outputPath);
+        ResumeCheck check = checkResume(m_listed, m_request.outputPath);
         if (check.problem != ResumeProblem::None) {
-            m_result.outcome = OperationOutcome::Refused;
-            m_result.error = {OperationError::Kind::NotResumable, m_request.outputPath, m_deleter.journalPath(), 0};
-            m_result.resumeProblem = check.problem;
-            m_result.resumeProblemPath = check.problemPath;
+            refuseResume(check.problem, check.problemPath);
             m_result.deletedEarlier = check.deletedParts;
             return false;
         }
         if (!check.point) {
-            m_parts = m_request.partPaths;
+            m_parts = m_listed;
             return true;
         }
         m_resume = std::move(check.point);
@@ -105,6 +177,20 @@ private:
         return true;
     }
 
+    // Every part the checksum file names is there, or was deleted by the join being resumed.
+    bool checksumPartsArePresent() {
+        for (std::size_t index = m_firstToCopy; index < m_parts.size(); ++index) {
+            struct stat status {};
+            if (!deletedEarlier(index) && ::stat(m_parts[index].c_str(), &status) != 0)
+                m_result.checksumMissing.push_back(m_parts[index]);
+        }
+        if (m_result.checksumMissing.empty())
+            return true;
+        m_result.outcome = OperationOutcome::Refused;
+        m_result.error = {OperationError::Kind::ChecksumPartsMissing, {}, m_checksums->checksumPath, 0};
+        return false;
+    }
+
     bool deletedEarlier(std::size_t index) const { return m_resume && m_resume->journal.parts[index].deleted; }
 
     // Records every part's identity before anything is written; false when the output is one, or
@@ -114,6 +200,8 @@ private:
         m_identities.assign(count, {});
         std::vector<bool> exists(count, false);
         const std::string output = normalisedPath(m_request.outputPath);
+        if (m_checksums && !checksumPartsArePresent())
+            return false;
         for (std::size_t index = 0; index < count; ++index) {
             const std::string& path = m_parts[index];
             exists[index] = ::stat(path.c_str(), &m_identities[index]) == 0;
@@ -171,9 +259,7 @@ private:
         }
         if (m_outputStatus.st_dev != journal.outputDevice || m_outputStatus.st_ino != journal.outputInode ||
             m_outputStatus.st_size < m_resume->bytesKept) {
-            m_result.outcome = OperationOutcome::Refused;
-            m_result.error = {OperationError::Kind::NotResumable, m_request.outputPath, m_deleter.journalPath(), 0};
-            m_result.resumeProblem = ResumeProblem::OutputChanged;
+            refuseResume(ResumeProblem::OutputChanged, {});
             return false;
         }
         if ((m_outputStatus.st_size > m_resume->bytesKept && ::ftruncate(fd, m_resume->bytesKept) != 0) ||
@@ -221,7 +307,8 @@ private:
             error = openForReading(path, part);
         }
         if (error != 0) {
-            if (error != ENOENT || m_request.deleteParts) {
+            // Under the delete option or a checksum file, a hole in the output is never accepted.
+            if (error != ENOENT || m_request.deleteParts || m_verifier) {
                 failReading(m_result, path, error);
                 return false;
             }
@@ -258,6 +345,10 @@ private:
             m_result.outcome = OperationOutcome::Stopped;
             return false;
         }
+        if (m_verifier && !m_verifier->partMatches(index)) {
+            failChecksum(path);
+            return false;
+        }
         if (m_request.deleteParts && m_lastTurn[index]) {
             if (!S_ISREG(opened.st_mode)) {
                 m_result.partsLeft.push_back({path, PartLeft::Why::NotRegularFile, 0});
@@ -285,7 +376,10 @@ private:
     FileHandle m_output;
     struct stat m_outputStatus {};
     std::int64_t m_outputEnd = 0; // the output's length so far
-    std::vector<std::string> m_parts;
+    std::optional<JoinChecksums> m_checksums;
+    std::unique_ptr<JoinVerifier> m_verifier;
+    std::vector<std::string> m_listed; // the parts asked for, or those the checksum file names
+    std::vector<std::string> m_parts;  // the parts to join: m_listed, or a resumed journal's
     std::vector<struct stat> m_identities;
     std::vector<bool> m_lastTurn;
     std::optional<JoinResumePoint> m_resume;

@@ -28,6 +28,11 @@ struct JoinRequest {
     // Under the delete option: the bytes copied between two syncs that let the parts go. Fewer
     // syncs are faster; more free the parts' disk space sooner.
     std::int64_t syncEvery = std::int64_t{64} << 20;
+    // The checksum file to check the join against. Its parts, in its order, are joined instead
+    // of partPaths (whose other files are left out); every one must be there before anything is
+    // written. Each part is checked as it passes, the output at the end; with the delete option a
+    // part goes only once it has matched.
+    std::optional<std::string> checksumPath = std::nullopt;
 };
 
 // A part the delete option did not delete, though its bytes are in the output.
@@ -49,6 +54,11 @@ struct JoinResult : OperationResult {
     std::vector<std::string> deletedEarlier;
     bool resumed = false;
     std::vector<PartLeft> partsLeft;
+    std::string checksumPath;                 // the checksum file the join used, if any
+    bool verified = false;                    // every part and the output matched it
+    bool outputDamaged = false;               // ChecksumMismatch of the output, the parts each matched
+    std::vector<std::string> leftOut;         // listed files the checksum file does not name
+    std::vector<std::string> checksumMissing; // ChecksumPartsMissing: the parts that are not there
     // NotResumable: why, and the part concerned. error.inputPath holds the journal's path.
     ResumeProblem resumeProblem = ResumeProblem::None;
     std::string resumeProblemPath;

@@ -10,10 +10,11 @@
 // Why an interrupted join cannot be resumed.
 enum class ResumeProblem {
     None,
-    JournalUnreadable, // the journal beside the output cannot be read
-    OtherParts,        // the parts asked for are not the rest of the interrupted join
-    OutputChanged,     // the output is missing, replaced, or shorter than the deleted parts
-    PartChanged,       // a part still to be joined is missing or has another size (problemPath)
+    JournalUnreadable,  // the journal beside the output cannot be read
+    OtherParts,         // the parts asked for are not the rest of the interrupted join
+    OutputChanged,      // the output is missing, replaced, or shorter than the deleted parts
+    PartChanged,        // a part still to be joined is missing or has another size (problemPath)
+    DeletedPartDamaged, // the output's bytes of a deleted part do not match its checksum (problemPath)
 };
 
 struct JoinResumePoint {

@@ -16,11 +16,14 @@ enum class OperationOutcome {
 struct OperationError {
     enum class Kind {
         None,
-        System,         // a system call failed on `path`; `systemError` is its errno
-        ReadFailed,     // reading the input `path` failed (or it was missing); `systemError` is the errno
-        NotResumable,   // an interrupted join into `path` cannot be resumed safely (JoinResult says why)
-        OutputIsInput,  // the output `path` is the same file as the input `inputPath`
-        InvalidRequest, // the request itself cannot be carried out (a part size below 1 ...)
+        System,               // a system call failed on `path`; `systemError` is its errno
+        ReadFailed,           // reading the input `path` failed (or it was missing); `systemError` is the errno
+        NotResumable,         // an interrupted join into `path` cannot be resumed safely (JoinResult says why)
+        ChecksumFileUnusable, // the checksum file `path` cannot be read (`systemError`) or holds none
+        ChecksumPartsMissing, // parts the checksum file `inputPath` names are missing (JoinResult lists them)
+        ChecksumMismatch,     // `path` does not match its line in the checksum file `inputPath`
+        OutputIsInput,        // the output `path` is the same file as the input `inputPath`
+        InvalidRequest,       // the request itself cannot be carried out (a part size below 1 ...)
     };
 
     Kind kind = Kind::None;

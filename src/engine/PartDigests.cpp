@@ -62,6 +62,14 @@ void PartDigests::publish(Slot slot) {
     m_changed.notify_all();
 }
 
+std::optional<std::string> PartDigests::partDigest(std::size_t index) {
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [&] { return m_failed || m_digests.parts.size() > index; });
+    if (m_failed)
+        return std::nullopt;
+    return m_digests.parts[index];
+}
+
 std::optional<PartDigests::Digests> PartDigests::finish() {
     std::unique_lock lock(m_mutex);
     m_finishing = true;

@@ -31,6 +31,10 @@ public:
     // The current part has ended; the next bytes belong to the next part.
     void endPart();
 
+    // The digest of part `index` (counted from 0), once its endPart() is hashed; waits for it.
+    // std::nullopt when a hashing thread failed.
+    std::optional<std::string> partDigest(std::size_t index);
+
     struct Digests {
         std::vector<std::string> parts; // one per endPart(), in order
         std::string whole;              // of every byte added

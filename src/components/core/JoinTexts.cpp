@@ -23,6 +23,14 @@ enum class JoinText {
     CompleteButPartsLeft,
     NotRegularFile,
     NotTheFileRead,
+    DeletedPartDamaged,
+    ChecksumUnreadable,
+    NoChecksums,
+    ChecksumPartsMissing,
+    PartDamaged,
+    OutputDamaged,
+    LeftOut,
+    Verified,
 };
 
 constexpr TextPair Texts[] = {
@@ -50,6 +58,24 @@ constexpr TextPair Texts[] = {
      u"The join is complete: '%1'.\nThese parts were not deleted:\n%2"},
     {u"keine gewöhnliche Datei", u"not a regular file"},
     {u"nicht mehr die Datei, die gelesen wurde", u"no longer the file that was read"},
+    {u"die Bytes der gelöschten Teildatei '%1' stimmen nicht mit ihrer Prüfsumme überein",
+     u"the bytes of the deleted part '%1' do not match its checksum"},
+    {u"Die Prüfsummendatei '%1' kann nicht gelesen werden:\n%2\nEs wurde nichts geschrieben.",
+     u"The checksum file '%1' cannot be read:\n%2\nNothing was written."},
+    {u"Die Datei '%1' ist keine Prüfsummendatei mit Teildateien.\nEs wurde nichts geschrieben.",
+     u"The file '%1' is no checksum file that lists parts.\nNothing was written."},
+    {u"Diese Teildateien aus der Prüfsummendatei '%1' fehlen:\n%2\nEs wurde nichts geschrieben.",
+     u"These parts named in the checksum file '%1' are missing:\n%2\nNothing was written."},
+    {u"Die Teildatei '%1' ist beschädigt: Sie stimmt nicht mit ihrer Prüfsumme in '%2' überein.\n"
+     u"Das Verbinden wurde beendet; die Teildatei wurde nicht gelöscht.",
+     u"The part '%1' is damaged: it does not match its checksum in '%2'.\n"
+     u"The join was ended; the part was not deleted."},
+    {u"Die verbundene Datei '%1' stimmt nicht mit der Prüfsumme des Originals in '%2' überein.\n"
+     u"Die Teildateien wurden nicht gelöscht.",
+     u"The joined file '%1' does not match the original's checksum in '%2'.\nThe parts were not deleted."},
+    {u"Diese Dateien nennt die Prüfsummendatei '%1' nicht; sie wurden nicht verbunden:\n%2",
+     u"The checksum file '%1' does not name these files; they were not joined:\n%2"},
+    {u"Geprüft: '%1' stimmt mit '%2' überein.", u"Verified: '%1' matches '%2'."},
 };
 
 QString text(JoinText id, int languageCode) {
@@ -76,6 +102,8 @@ QString resumeProblemText(const JoinResult& result, int languageCode) {
         return text(JoinText::OutputChanged, languageCode);
     case ResumeProblem::PartChanged:
         return text(JoinText::PartChanged, languageCode).arg(q(result.resumeProblemPath));
+    case ResumeProblem::DeletedPartDamaged:
+        return text(JoinText::DeletedPartDamaged, languageCode).arg(q(result.resumeProblemPath));
     case ResumeProblem::JournalUnreadable:
     case ResumeProblem::None:
         break;
@@ -125,4 +153,33 @@ QString partsLeftText(const JoinResult& result, const std::string& outputPath, i
 
 QString resumedText(const JoinResult& result, const std::string& outputPath, int languageCode) {
     return text(JoinText::Resumed, languageCode).arg(QString::number(result.deletedEarlier.size()), q(outputPath));
+}
+
+QString checksumProblemText(const JoinResult& result, int languageCode) {
+    const OperationError& error = result.error;
+    switch (error.kind) {
+    case OperationError::Kind::ChecksumFileUnusable:
+        if (error.systemError != 0)
+            return text(JoinText::ChecksumUnreadable, languageCode).arg(q(error.path), q(error.reason()));
+        return text(JoinText::NoChecksums, languageCode).arg(q(error.path));
+    case OperationError::Kind::ChecksumPartsMissing:
+        return text(JoinText::ChecksumPartsMissing, languageCode)
+            .arg(q(error.inputPath), lines(result.checksumMissing));
+    case OperationError::Kind::ChecksumMismatch:
+        return text(result.outputDamaged ? JoinText::OutputDamaged : JoinText::PartDamaged, languageCode)
+            .arg(q(error.path), q(error.inputPath));
+    default:
+        break;
+    }
+    return {};
+}
+
+QString leftOutText(const JoinResult& result, int languageCode) {
+    if (result.leftOut.empty())
+        return {};
+    return text(JoinText::LeftOut, languageCode).arg(q(result.checksumPath), lines(result.leftOut));
+}
+
+QString verifiedText(const std::string& outputPath, const std::string& checksumPath, int languageCode) {
+    return text(JoinText::Verified, languageCode).arg(q(outputPath), q(checksumPath));
 }

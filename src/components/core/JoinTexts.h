@@ -24,3 +24,13 @@ QString partsLeftText(const JoinResult& result, const std::string& outputPath, i
 
 // A resumed join that completed.
 QString resumedText(const JoinResult& result, const std::string& outputPath, int languageCode);
+
+// A join that the checksum file refused or found a damaged part or output in. Empty for other
+// outcomes.
+QString checksumProblemText(const JoinResult& result, int languageCode);
+
+// The listed files a checksum file left out of the join. Empty when none was.
+QString leftOutText(const JoinResult& result, int languageCode);
+
+// One line: the join was checked against the checksum file and matched.
+QString verifiedText(const std::string& outputPath, const std::string& checksumPath, int languageCode);
