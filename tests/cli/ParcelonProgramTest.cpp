@@ -416,3 +416,36 @@ TEST_F(ParcelonProgramTest, ChecksumFileFollowsTheSettingAndVerifyTellsWhatIsRig
     EXPECT_EQ(notChecksums.exitCode, 1);
     EXPECT_TRUE(notChecksums.err.contains(QStringLiteral("keine Prüfsummendatei"))) << notChecksums.err.toStdString();
 }
+
+TEST_F(ParcelonProgramTest, AJoinBesideItsChecksumFileIsVerified) {
+    const QByteArray original = write("data.bin", Numbered(2500));
+    ASSERT_EQ(run({"split", "data.bin", "-s", "1000", "--no-batch", "--checksums"}).exitCode, 0);
+    QFile::remove(path("data.bin"));
+    const QStringList parts{"join", "data.bin.001", "data.bin.002", "data.bin.003"};
+
+    ParcelonRun join = run(parts + QStringList{"-o", "loud"});
+    EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_EQ(read("loud"), original);
+    EXPECT_EQ(join.out, QStringLiteral("Verified: '%1' matches '%2'.\n").arg(path("loud"), "data.bin.sha256"));
+    join = run(parts + QStringList{"-o", "quiet", "-q"});
+    EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_TRUE(join.out.isEmpty());
+
+    QByteArray damaged = read("data.bin.002");
+    damaged[10] = static_cast<char>(damaged[10] ^ 1);
+    write("data.bin.002", damaged);
+    join = run(parts + QStringList{"-o", "damaged", "--delete-parts"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains("The part 'data.bin.002' is damaged: it does not match its checksum in "
+                                  "'data.bin.sha256'."))
+        << join.err.toStdString();
+    EXPECT_EQ(read("data.bin.002"), damaged);
+
+    QFile::remove(path("data.bin.003"));
+    join = run(parts + QStringList{"-o", "missing"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains("These parts named in the checksum file 'data.bin.sha256' are missing:\n"
+                                  "data.bin.003\nNothing was written."))
+        << join.err.toStdString();
+    EXPECT_FALSE(exists("missing"));
+}
