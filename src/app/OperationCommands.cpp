@@ -127,7 +127,7 @@ void OperationCommands::beginCopy(std::int64_t totalBytes) {
     m_window.progressDisplay().start(totalBytes);
 }
 
-void OperationCommands::endOperation(const OperationResult& result, bool clearStatus) {
+void OperationCommands::endOperation(const OperationResult& result, bool clearStatus, const QString& failureText) {
     const int language = m_window.languageCode();
     switch (result.outcome) {
     case OperationOutcome::Completed:
@@ -143,7 +143,9 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
         m_window.stopOperation();
         return;
     case OperationOutcome::Failed:
-        if (result.error.kind == OperationError::Kind::ReadFailed)
+        if (!failureText.isEmpty())
+            showMessage(failureText, MbExclamationOk);
+        else if (result.error.kind == OperationError::Kind::ReadFailed)
             showMessage(readFailureText(result.error, language), MbExclamationOk);
         else
             showMessage(text(WriteErrorText) + QStringLiteral("\n\n") + QString::fromStdString(result.error.path) +
@@ -155,12 +157,14 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
         m_window.progressDisplay().finish();
         m_window.showOperationFile(QString());
         m_window.setBusy(false);
-        if (result.error.kind == OperationError::Kind::OutputIsInput)
+        if (!failureText.isEmpty())
+            showMessage(failureText, MbExclamationOk);
+        else if (result.error.kind == OperationError::Kind::OutputIsInput)
             showMessage(
                 OperationTextById(OperationText::OutputIsInput, language)
                     .arg(QString::fromStdString(result.error.path), QString::fromStdString(result.error.inputPath)),
                 MbExclamationOk);
-        else if (result.error.kind != OperationError::Kind::NotResumable) // the join tells why
+        else
             showMessage(OperationTextById(OperationText::InvalidRequest, language), MbExclamationOk);
         return;
     }
@@ -278,18 +282,22 @@ void OperationCommands::Zusammenfhren1Click() {
     beginCopy(plan.totalSize);
     m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
                                [this, output = request.outputPath](const JoinResult& result) {
-                                   endOperation(result, false);
+                                   endOperation(result, false, joinFailureText(result));
                                    showJoinDetails(result, output);
                                });
+}
+
+QString OperationCommands::joinFailureText(const JoinResult& result) const {
+    const int language = m_window.languageCode();
+    if (result.error.kind == OperationError::Kind::NotResumable)
+        return notResumableText(result, language);
+    return checksumProblemText(result, language);
 }
 
 void OperationCommands::showJoinDetails(const JoinResult& result, const std::string& outputPath) const {
     const int language = m_window.languageCode();
     QStringList details;
     details.append(leftOutText(result, language));
-    if (result.error.kind == OperationError::Kind::NotResumable)
-        details.append(notResumableText(result, language));
-    details.append(checksumProblemText(result, language));
     if (result.outcome != OperationOutcome::Completed)
         details.append(partsOnlyInOutputText(result, outputPath, language));
     else

@@ -33,10 +33,13 @@ private:
     std::optional<QString> chooseDestination();
     // Busy, the progress display and the counter for a copy of totalBytes.
     void beginCopy(std::int64_t totalBytes);
-    // The common end of every operation; clearStatus empties the file panel on success.
-    void endOperation(const OperationResult& result, bool clearStatus);
+    // The common end of every operation; clearStatus empties the file panel on success. A failure
+    // or refusal shows failureText when there is one, else the general text of its kind.
+    void endOperation(const OperationResult& result, bool clearStatus, const QString& failureText = {});
     void showMessage(const QString& text, int flags) const;
-    // What the delete option and an interrupted join add to a join's end.
+    // Why a join failed or was refused, where the general texts do not say it.
+    QString joinFailureText(const JoinResult& result) const;
+    // What the delete option, a checksum file and an interrupted join add to a join's end.
     void showJoinDetails(const JoinResult& result, const std::string& outputPath) const;
     QString text(int id) const;
 
