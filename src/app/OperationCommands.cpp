@@ -306,5 +306,5 @@ void OperationCommands::showJoinDetails(const JoinResult& result, const std::str
     if (!details.isEmpty())
         showMessage(details.join(QStringLiteral("\n\n")), MbExclamationOk);
     if (result.verified)
-        m_window.showResultNotice(verifiedText(outputPath, result.checksumPath, language));
+        m_window.showResultNotice(verifiedNoticeText(outputPath, language));
 }

@@ -413,8 +413,7 @@ TEST_F(JoinFlow, AListedChecksumFileVerifiesTheJoinOrStopsItAtADamagedPart) {
         if (!damaged) {
             EXPECT_EQ(m_messages.shown().size(), before);
             EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
-            EXPECT_EQ(panelText(), QStringLiteral("Verified: '%1' matches '%2'.")
-                                       .arg(destinationFile("movie.avi"), QString::fromStdString(checksums)));
+            EXPECT_EQ(panelText(), "Verified: movie.avi");
             window().fileList()->clearList();
             window().updateCommandStates();
             EXPECT_FALSE(panelText().startsWith("Verified"));

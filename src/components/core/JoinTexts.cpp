@@ -1,6 +1,7 @@
 #include "components/core/JoinTexts.h"
 
 #include "components/core/MainTexts.h"
+#include "engine/FileHandle.h"
 
 #include <QStringList>
 
@@ -31,6 +32,7 @@ enum class JoinText {
     OutputDamaged,
     LeftOut,
     Verified,
+    VerifiedNotice,
 };
 
 constexpr TextPair Texts[] = {
@@ -76,6 +78,7 @@ constexpr TextPair Texts[] = {
     {u"Diese Dateien nennt die Prüfsummendatei '%1' nicht; sie wurden nicht verbunden:\n%2",
      u"The checksum file '%1' does not name these files; they were not joined:\n%2"},
     {u"Geprüft: '%1' stimmt mit '%2' überein.", u"Verified: '%1' matches '%2'."},
+    {u"Geprüft: %1", u"Verified: %1"},
 };
 
 QString text(JoinText id, int languageCode) {
@@ -182,4 +185,8 @@ QString leftOutText(const JoinResult& result, int languageCode) {
 
 QString verifiedText(const std::string& outputPath, const std::string& checksumPath, int languageCode) {
     return text(JoinText::Verified, languageCode).arg(q(outputPath), q(checksumPath));
+}
+
+QString verifiedNoticeText(const std::string& outputPath, int languageCode) {
+    return text(JoinText::VerifiedNotice, languageCode).arg(q(fileNameOf(outputPath)));
 }

@@ -34,3 +34,5 @@ QString leftOutText(const JoinResult& result, int languageCode);
 
 // One line: the join was checked against the checksum file and matched.
 QString verifiedText(const std::string& outputPath, const std::string& checksumPath, int languageCode);
+// The same, short enough for the status bar: the output's file name only.
+QString verifiedNoticeText(const std::string& outputPath, int languageCode);
