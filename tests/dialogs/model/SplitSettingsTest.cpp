@@ -135,10 +135,9 @@ TEST_F(SplitSettingsTest, SaveWritesEveryValueAsItStandsAndLoadsItBack) {
     SaveSettings(m_reg, settings);
 
     const QMap<QString, QString> expected{
-        {"SplitMode", "2"},      {"SizeIndex", "6"},        {"Size", "abc"},
-        {"FileCount", "12"},     {"BatchFile", "0"},        {"BatchDelSplitFile", "0"},
-        {"BatchDelItself", "1"}, {"DeleteSplitFiles", "1"}, {"KitFileAsk", "2"},
-        {"ChecksumFile", "0"},
+        {"SplitMode", "2"},  {"SizeIndex", "6"},         {"Size", "abc"},         {"FileCount", "12"},
+        {"BatchFile", "0"},  {"BatchDelSplitFile", "0"}, {"BatchDelItself", "1"}, {"DeleteSplitFiles", "1"},
+        {"KitFileAsk", "2"}, {"ChecksumFile", "0"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(m_reg.Pop(it.key()), it.value()) << it.key().toStdString();
