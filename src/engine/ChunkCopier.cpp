@@ -106,10 +106,43 @@ std::int64_t ChunkCopier::hashedChunk(int in, int out, std::int64_t wanted, Resu
         result.readError = ENOMEM;
         return -1;
     }
-    const std::int64_t done =
-        copyThrough(buffer, in, out, std::min(wanted, static_cast<std::int64_t>(PartDigests::BufferSize)), result);
+    wanted = std::min(wanted, static_cast<std::int64_t>(PartDigests::BufferSize));
+    std::int64_t done = m_kernelCopy ? kernelChunkReadBack(in, out, buffer, wanted, result) : -1;
+    if (result.readError != 0)
+        return -1;
+    if (done < 0) {
+        done = copyThrough(buffer, in, out, wanted, result);
+        if (done > 0)
+            m_kernelCopy = false; // as in copy(): the kernel did not see these bytes
+    }
     if (done > 0)
         m_digests->add(static_cast<std::size_t>(done));
+    return done;
+}
+
+std::int64_t ChunkCopier::kernelChunkReadBack(int in, int out, char* buffer, std::int64_t wanted, Result& result) {
+    const off_t offset = ::lseek(in, 0, SEEK_CUR);
+    if (offset < 0) {
+        m_kernelCopy = false;
+        return -1;
+    }
+    const std::int64_t done = kernelChunk(in, out, wanted);
+    if (done < 0)
+        return -1;
+    // Read back from the page cache, where the copy left them, or, where the copy shared the
+    // disk blocks, from the disk for the first and only time. Still faster than writing them.
+    std::int64_t got = 0;
+    while (got < done) {
+        const ssize_t more = ::pread(in, buffer + got, static_cast<std::size_t>(done - got), offset + got);
+        if (more < 0 && errno == EINTR)
+            continue;
+        if (more <= 0) {
+            // A source that shrinks under the copy cannot be vouched for.
+            result.readError = more < 0 ? errno : EIO;
+            return -1;
+        }
+        got += more;
+    }
     return done;
 }
 
