@@ -68,6 +68,10 @@ benchReflink() {
     emptyJoined
     sumSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$mnt/parcelon" -y -q \
         --checksums --no-batch)
+    local sumsOk
+    cp --reflink=always "$source" "$mnt/parcelon/data.bin" &&
+        (cd "$mnt/parcelon" && sha256sum --quiet --strict -c data.bin.sha256 >/dev/null 2>&1) &&
+        sumsOk=PASS || sumsOk=FAIL
     emptyParcelon
 
     local splitRatio joinRatio pipeRatio
@@ -83,6 +87,7 @@ benchReflink() {
     printf '  split  %s with checksums: parcelon %6d ms   ratio to GNU split %s\n' "$(numfmt --to=iec "$rsize")" \
         "$sumSplit" "$(ratio "$sumSplit" "$gnuSplit")"
     echo "  joined file identical to the source: $joinedOk"
+    echo "  checksum file confirmed by sha256sum -c: $sumsOk"
     echo "  bar: split without checksums <= 0.05 x GNU split  $(verdict "$splitRatio" 0.05) ($splitRatio)"
     echo "  bar: join without checksums <= 0.05 x cat ....... $(verdict "$joinRatio" 0.05) ($joinRatio)"
     echo "  bar: join without checksums <= 0.05 x cat | cat . $(verdict "$pipeRatio" 0.05) ($pipeRatio)"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +30,29 @@ std::int64_t copyThrough(char* buffer, int in, int out, std::int64_t wanted, Chu
     return got;
 }
 
+// File systems where the kernel's copy shares the disk blocks (XFS, btrfs) or stays on the server
+// (NFS, SMB): there a copy in the kernel and a read back for the digests beat writing the bytes.
+// Elsewhere (tmpfs, ext4) the kernel's copy costs as much as read and write, and the read back
+// comes on top.
+bool kernelCopySavesWork(int out) {
+    constexpr long Smb2Magic = 0xFE534D42;
+    constexpr long CifsMagic = 0xFF534D42;
+    struct statfs info {};
+    if (::fstatfs(out, &info) != 0)
+        return false;
+    switch (static_cast<long>(info.f_type)) {
+    case XFS_SUPER_MAGIC:
+    case BTRFS_SUPER_MAGIC:
+    case NFS_SUPER_MAGIC:
+    case SMB_SUPER_MAGIC:
+    case Smb2Magic:
+    case CifsMagic:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 ChunkCopier::ChunkCopier(OperationHost& host)
@@ -37,11 +62,12 @@ ChunkCopier::~ChunkCopier() = default;
 
 ChunkCopier::Result ChunkCopier::copy(int in, int out, std::optional<std::int64_t> limit) {
     Result result;
+    const bool readBack = m_digests && m_kernelCopy && kernelCopySavesWork(out);
     while (!limit || result.copied < *limit) {
         const std::int64_t wanted = limit ? std::min(MaxChunk, *limit - result.copied) : MaxChunk;
         std::int64_t done = -1;
         if (m_digests) {
-            done = hashedChunk(in, out, wanted, result);
+            done = hashedChunk(in, out, wanted, readBack, result);
             if (done < 0)
                 return result;
         } else if (m_kernelCopy) {
@@ -100,14 +126,14 @@ std::int64_t ChunkCopier::bufferedChunk(int in, int out, std::int64_t wanted, Re
     return copyThrough(m_buffer.get(), in, out, wanted, result);
 }
 
-std::int64_t ChunkCopier::hashedChunk(int in, int out, std::int64_t wanted, Result& result) {
+std::int64_t ChunkCopier::hashedChunk(int in, int out, std::int64_t wanted, bool readBack, Result& result) {
     char* buffer = m_digests->nextBuffer();
     if (!buffer) {
         result.readError = ENOMEM;
         return -1;
     }
     wanted = std::min(wanted, static_cast<std::int64_t>(PartDigests::BufferSize));
-    std::int64_t done = m_kernelCopy ? kernelChunkReadBack(in, out, buffer, wanted, result) : -1;
+    std::int64_t done = readBack && m_kernelCopy ? kernelChunkReadBack(in, out, buffer, wanted, result) : -1;
     if (result.readError != 0)
         return -1;
     if (done < 0) {

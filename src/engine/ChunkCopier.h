@@ -44,10 +44,10 @@ private:
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
-    // One chunk for m_digests, handed to them once written; as bufferedChunk. The kernel copies it
-    // where it can (sharing the disk blocks on file systems with reflinks), and the bytes are then
-    // read back from the source into the digests' buffer; otherwise they go through that buffer.
-    std::int64_t hashedChunk(int in, int out, std::int64_t wanted, Result& result);
+    // One chunk for m_digests, handed to them once written; as bufferedChunk. With `readBack`, the
+    // kernel copies it where it can (sharing the disk blocks on file systems with reflinks) and the
+    // bytes are read back from the source into the digests' buffer; otherwise they go through it.
+    std::int64_t hashedChunk(int in, int out, std::int64_t wanted, bool readBack, Result& result);
     // The kernel's copy of one chunk, read back into `buffer`: bytes copied, or -1 when the buffer
     // must do this chunk (or, with result.readError set, when reading back failed).
     std::int64_t kernelChunkReadBack(int in, int out, char* buffer, std::int64_t wanted, Result& result);
