@@ -98,7 +98,7 @@ benchLocation() {
     fi
     mkdir -p "$folder" || return
     workFolders+=("$folder")
-    echo "== $label ($folder)"
+    echo "== $label ($folder), load average $(cut -d' ' -f1 /proc/loadavg)"
     local source="$folder/data.bin"
     head -c "$size" /dev/urandom >"$source"
     cat "$source" >/dev/null # warm the cache

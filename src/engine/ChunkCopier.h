@@ -10,8 +10,8 @@
 #include <optional>
 
 // Copies between two descriptors, from their current offsets, in chunks: in the kernel with
-// copy_file_range where the file systems allow it, otherwise through a 1 MiB buffer; through the
-// buffers of PartDigests when the bytes are to be hashed. After each
+// copy_file_range where the file systems allow it, otherwise through a 1 MiB buffer; in chunks of
+// PartDigests' buffers when the bytes are to be hashed. After each
 // chunk the byte counter grows and the host is asked whether to stop. One copier serves a whole
 // operation, so it remembers when the kernel path has proved unusable.
 class ChunkCopier {
@@ -45,8 +45,13 @@ private:
     std::int64_t kernelChunk(int in, int out, std::int64_t wanted, Result& result);
     // One chunk through the buffer; records errors in `result`; returns bytes copied or -1.
     std::int64_t bufferedChunk(int in, int out, std::int64_t wanted, Result& result);
-    // One chunk through a buffer of m_digests, handed to them once written; as bufferedChunk.
-    std::int64_t hashedChunk(int in, int out, std::int64_t wanted, Result& result);
+    // One chunk for m_digests, handed to them once written; as bufferedChunk. With `readBack`, the
+    // kernel copies it where it can (sharing the disk blocks on file systems with reflinks) and the
+    // bytes are read back from the source into the digests' buffer; otherwise they go through it.
+    std::int64_t hashedChunk(int in, int out, std::int64_t wanted, bool readBack, Result& result);
+    // The kernel's copy of one chunk, read back into `buffer`: bytes copied, or -1 when the buffer
+    // must do this chunk (or, with result.readError set, when reading back failed).
+    std::int64_t kernelChunkReadBack(int in, int out, char* buffer, std::int64_t wanted, Result& result);
     // Reads up to `wanted` bytes into `buffer` and writes what came; as bufferedChunk.
     std::int64_t copyThrough(char* buffer, int in, int out, std::int64_t wanted, Result& result);
     // A blocked read or write was interrupted by a signal: true (and `result` stopped) when the

@@ -12,8 +12,8 @@
 
 // The SHA-256 of every part and of the whole source, computed while a split copies. Each
 // digest runs on a thread of its own, so that hashing every byte twice costs little more time
-// than copying: the copier reads a chunk into a buffer from here, writes it, and hands it back
-// in source order; the buffer is reused once both digests have taken it in.
+// than copying: the copier puts each chunk's bytes into a buffer from here and hands it back in
+// source order; the buffer is reused once both digests have taken it in.
 class PartDigests {
 public:
     static constexpr std::size_t BufferSize = std::size_t{1} << 20;

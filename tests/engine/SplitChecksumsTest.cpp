@@ -121,4 +121,20 @@ TEST(SplitChecksums, AFolderThatRefusesTheChecksumFileFailsTheSplitNamingIt) {
               (std::vector<std::string>{"name", "name.001", "name.002", "name.003", "name.sha256"}));
 }
 
+// procfs copies nothing in the kernel: the hashed bytes then come through the buffer.
+TEST(SplitChecksums, ASourceTheKernelCannotCopyIsHashedThroughTheBuffer) {
+    TempDir dir;
+    const std::string content = readFile("/proc/version");
+    SplitRequest request{"/proc/version", dir.path().string(), 10, std::nullopt};
+    request.checksums = true;
+    ScriptedHost host;
+
+    ASSERT_EQ(splitFile(request, host).outcome, OperationOutcome::Completed);
+
+    const ChecksumFileReading reading = readChecksumFile(dir / "version.sha256");
+    ASSERT_TRUE(reading.entries);
+    EXPECT_EQ(reading.entries->front().hexDigest, sha256Of(content.substr(0, 10)));
+    EXPECT_EQ(reading.entries->back().hexDigest, sha256Of(content));
+}
+
 } // namespace
