@@ -7,7 +7,8 @@ PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
 	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
-	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv dash busybox
+	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv dash busybox \
+	libssl-dev xfsprogs
 
 .PHONY: deps build run test bench format clean
 

@@ -8,6 +8,7 @@
 #   PARCELON_BENCH_SIZE   size of the generated file, bytes or with K/M/G (default 1G)
 #   PARCELON_BENCH_RUNS   timed runs per command; the median counts (default 5)
 #   PARCELON_BENCH_8G     0 skips the 8 GiB memory check (default: run it where there is room)
+#   PARCELON_BENCH_REFLINK 0 skips the reflink file system (a loop-mounted XFS image; needs root)
 #
 # Prints PASS/FAIL per bar; always exits 0, the figures are for reading.
 set -u
@@ -97,7 +98,7 @@ benchLocation() {
     fi
     mkdir -p "$folder" || return
     workFolders+=("$folder")
-    echo "== $label ($folder)"
+    echo "== $label ($folder), load average $(cut -d' ' -f1 /proc/loadavg)"
     local source="$folder/data.bin"
     head -c "$size" /dev/urandom >"$source"
     cat "$source" >/dev/null # warm the cache
@@ -109,15 +110,28 @@ benchLocation() {
 
     local gnuSplit ourSplit catJoin ourJoin
     gnuSplit=$(timeMedian emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
-    ourSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q)
+    ourSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --no-checksums)
     emptyGnu
 
     # Both join the parts parcelon wrote (the batch file is no part).
     rm -f "$folder"/parcelon/*.bat
-    local parts=("$folder"/parcelon/data.bin.*)
+    local parts=("$folder"/parcelon/data.bin.[0-9]*)
     catJoin=$(timeMedian emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$folder/joined/cat.bin" "${parts[@]}")
     ourJoin=$(timeMedian emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
     cmp -s "$source" "$folder/joined/data.bin" && joinedOk=PASS || joinedOk=FAIL
+    emptyJoined
+
+    # With checksums: the split hashes every part and the whole file as it copies; the join finds
+    # data.bin.sha256 beside the parts and checks them as it copies.
+    local sumSplit sumJoin sumsOk
+    sumSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --checksums --no-batch)
+    (cd "$folder/parcelon" && sha256sum --quiet --strict -c --ignore-missing data.bin.sha256 >/dev/null 2>&1) &&
+        cp "$source" "$folder/parcelon/data.bin" &&
+        (cd "$folder/parcelon" && sha256sum --quiet --strict -c data.bin.sha256 >/dev/null 2>&1) &&
+        sumsOk=PASS || sumsOk=FAIL
+    rm -f "$folder/parcelon/data.bin"
+    sumJoin=$(timeMedian emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
+    cmp -s "$source" "$folder/joined/data.bin" || sumsOk=FAIL
     emptyJoined
 
     local splitRatio joinRatio
@@ -128,19 +142,33 @@ benchLocation() {
     printf '  join   %s: parcelon %6d ms   cat       %6d ms   ratio %s\n' "$(numfmt --to=iec "$size")" \
         "$ourJoin" "$catJoin" "$joinRatio"
     echo "  joined file identical to the source: $joinedOk"
+    local sumSplitRatio sumJoinRatio
+    sumSplitRatio=$(ratio "$sumSplit" "$gnuSplit")
+    sumJoinRatio=$(ratio "$sumJoin" "$catJoin")
+    printf '  split  %s with checksums: parcelon %6d ms   ratio to GNU split %s\n' "$(numfmt --to=iec "$size")" \
+        "$sumSplit" "$sumSplitRatio"
+    printf '  join   %s, data.bin.sha256 beside the parts: parcelon %6d ms   ratio to cat %s\n' \
+        "$(numfmt --to=iec "$size")" "$sumJoin" "$sumJoinRatio"
+    echo "  checksum file confirmed by sha256sum -c, joined file identical: $sumsOk"
 
     emptyParcelon
-    local ourRss gnuRss
-    ourRss=$(peakKiB "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q)
+    local ourRss gnuRss sumRss
+    ourRss=$(peakKiB "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --no-checksums)
+    emptyParcelon
+    sumRss=$(peakKiB "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --checksums)
     emptyParcelon
     gnuRss=$(peakKiB split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
     emptyGnu
-    echo "  peak resident memory of the split: parcelon ${ourRss} KiB, GNU split ${gnuRss} KiB"
+    echo "  peak resident memory of the split: parcelon ${ourRss} KiB (with checksums ${sumRss} KiB)," \
+        "GNU split ${gnuRss} KiB"
 
     if [ "$label" = tmpfs ]; then
         echo "  bar: split time <= 0.95 x GNU split ........ $(verdict "$splitRatio" 0.95) ($splitRatio)"
         echo "  bar: join time <= 1.05 x cat ................ $(verdict "$joinRatio" 1.05) ($joinRatio)"
         echo "  bar: peak memory of a split <= 32 MiB ....... $(verdict "$ourRss" 32768) (${ourRss} KiB)"
+        echo "  bar: split with checksums <= 1.5 x GNU split  $(verdict "$sumSplitRatio" 1.5) ($sumSplitRatio)"
+        echo "  bar: join with checksums <= 1.5 x cat ....... $(verdict "$sumJoinRatio" 1.5) ($sumJoinRatio)"
+        echo "  bar: checksums right, join identical ........ $sumsOk"
         tmpfsRss=$ourRss
 
         local latencies=() worst=0 allClosed=PASS codes=PASS trial result latency code
@@ -187,7 +215,7 @@ benchBigMemory() {
     workFolders+=("$folder")
     truncate -s $big "$folder/big.bin"
     local rss
-    rss=$(peakKiB "$parcelon" split "$folder/big.bin" -s 1G -d "$folder/parts" -y -q --no-batch)
+    rss=$(peakKiB "$parcelon" split "$folder/big.bin" -s 1G -d "$folder/parts" -y -q --no-batch --no-checksums)
     rm -rf "$folder"
     echo "== 8 GiB memory check ($base)"
     echo "  peak resident memory of the split: ${rss} KiB (1 GiB: ${tmpfsRss:-?} KiB)"
@@ -202,6 +230,8 @@ tmpfsRss=""
 benchLocation tmpfs /dev/shm
 benchLocation disk "$build"
 benchBigMemory
+. "$(dirname "$0")/reflink.sh"
+benchReflink
 
 # The file list: 10,000 files given on the window's command line, shown and sorted in every view
 # style, icons looked up once per extension (bench/list_bench.cpp).

@@ -97,6 +97,9 @@ public:
     OriginalSize listOriginalSize() const;
     // The file an operation is on, in status panel 0.
     void showOperationFile(const QString& text);
+    // A result worth keeping in sight (a verified join): status panel 0 shows it instead of the
+    // idle text until the next action (another operation, a change of the list or selection).
+    void showResultNotice(const QString& text);
 
     // Runs the command of a menu item or button.
     void runCommand(MainCommand command);
@@ -176,6 +179,12 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     FileListViews* m_listView = nullptr;
     MainStatusBar* m_statusBar = nullptr;
+    struct ResultNotice {
+        QString text;
+        int itemCount = 0;
+        int selectedCount = 0;
+    };
+    ResultNotice m_resultNotice;
     FileListModel* m_files = nullptr;
     std::unique_ptr<WindowProgressSink> m_progressSink;
     ProgressDisplay* m_progress = nullptr;

@@ -25,6 +25,13 @@ const QStringList TopMenus{QStringLiteral("Datei1"), QStringLiteral("Bearbeiten1
 
 void MainWindow::setBusy(bool busy) {
     m_state.Busy = busy;
+    if (busy)
+        m_resultNotice = {};
+    updateCommandStates();
+}
+
+void MainWindow::showResultNotice(const QString& text) {
+    m_resultNotice = {text, m_files->itemCount(), selectedCount()};
     updateCommandStates();
 }
 
@@ -122,8 +129,12 @@ void MainWindow::applyFrame(bool busy, const CommandInputs& inputs) {
     const QString title = m_programName + m_programVersion;
     setApplicationTitle(title);
     setWindowTitle(title);
+    if (m_resultNotice.itemCount != inputs.itemCount || m_resultNotice.selectedCount != inputs.selectedCount)
+        m_resultNotice = {};
     m_statusBar->setPanelText(MainStatusBar::FilePanel,
-                              IdleCountText(inputs.itemCount, inputs.selectedCount, m_languageCode));
+                              m_resultNotice.text.isEmpty()
+                                  ? IdleCountText(inputs.itemCount, inputs.selectedCount, m_languageCode)
+                                  : m_resultNotice.text);
     m_statusBar->setPanelText(MainStatusBar::PercentPanel, QString());
     m_statusBar->setPanelText(MainStatusBar::TimePanel, QString());
 }

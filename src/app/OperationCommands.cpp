@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "app/ProgressDisplay.h"
 #include "components/MessageService.h"
+#include "components/core/JoinTexts.h"
 #include "components/core/MainTexts.h"
 #include "components/core/OperationTexts.h"
 #include "components/core/ProgramIdentity.h"
@@ -18,6 +19,8 @@
 #include "dialogs/model/SettingsDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 #include "engine/JoinFiles.h"
+#include "engine/JoinVerification.h"
+#include "engine/PathNames.h"
 #include "engine/SpecialSplit.h"
 #include "engine/SplitFile.h"
 
@@ -71,6 +74,18 @@ std::vector<CutEntry> cutEntriesOf(const QList<SpecialSplitEntry>& entries) {
     for (const SpecialSplitEntry& entry : entries)
         cuts.push_back({wholeNumber(entry.position).value_or(0), entry.name.toStdString()});
     return cuts;
+}
+
+// The original's checksum file beside the first part, when it is among the files the join
+// considers (the selected ones, or all when none is).
+std::optional<std::string> listedChecksumFile(const std::vector<JoinCandidate>& files, const std::string& firstPart) {
+    const std::string wanted = normalisedPath(joinChecksumPathFor(firstPart));
+    const bool anySelected = std::any_of(files.begin(), files.end(), [](const auto& f) { return f.selected; });
+    for (const JoinCandidate& file : files) {
+        if ((file.selected || !anySelected) && normalisedPath(file.path) == wanted)
+            return file.path;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -138,7 +153,7 @@ void OperationCommands::beginCopy(std::int64_t totalBytes) {
     m_window.progressDisplay().start(totalBytes);
 }
 
-void OperationCommands::endOperation(const OperationResult& result, bool clearStatus) {
+void OperationCommands::endOperation(const OperationResult& result, bool clearStatus, const QString& failureText) {
     const int language = m_window.languageCode();
     switch (result.outcome) {
     case OperationOutcome::Completed:
@@ -154,16 +169,24 @@ void OperationCommands::endOperation(const OperationResult& result, bool clearSt
         m_window.stopOperation();
         return;
     case OperationOutcome::Failed:
-        showMessage(text(WriteErrorText) + QStringLiteral("\n\n") + QString::fromStdString(result.error.path) +
-                        QStringLiteral(": ") + QString::fromStdString(result.error.reason()),
-                    MbExclamationOk);
+        if (!failureText.isEmpty())
+            showMessage(failureText, MbExclamationOk);
+        else if (result.error.kind == OperationError::Kind::ReadFailed)
+            showMessage(readFailureText(result.error, language), MbExclamationOk);
+        else
+            showMessage(text(WriteErrorText) + QStringLiteral("\n\n") + QString::fromStdString(result.error.path) +
+                            QStringLiteral(": ") + QString::fromStdString(result.error.reason()),
+                        MbExclamationOk);
         m_window.stopOperation();
         return;
     case OperationOutcome::Refused:
         m_window.progressDisplay().finish();
         m_window.showOperationFile(QString());
         m_window.setBusy(false);
-        showMessage(OperationRefusalText(result.error, language), MbExclamationOk);
+        if (!failureText.isEmpty())
+            showMessage(failureText, MbExclamationOk);
+        else
+            showMessage(OperationRefusalText(result.error, language), MbExclamationOk);
         return;
     }
 }
@@ -194,6 +217,7 @@ void OperationCommands::Splitten1Click() {
         request.batch = RejoinBatchOptionsFor(settings, language);
     if (WritesRejoinScript(settings))
         request.script = RejoinScriptOptionsFor(settings, language);
+    request.checksums = settings.checksumFile;
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
     m_runner.start<SplitResult>([request](OperationHost& host) { return splitFile(request, host); },
@@ -247,7 +271,10 @@ void OperationCommands::Zusammenfhren1Click() {
         showMessage(OperationTextById(OperationText::NothingRecognised, language), MbExclamationOk);
         return;
     }
-    if (!confirmMissingParts(plan))
+    // A listed checksum file tells which parts belong; the join checks them itself.
+    const bool checksumListed =
+        !plan.joinList.empty() && listedChecksumFile(m_window.listCandidates(), plan.joinList.front());
+    if (!checksumListed && !confirmMissingParts(plan))
         return;
     m_state.JoinList = toQStringList(plan.joinList);
     if (plan.showOrderDialog) {
@@ -277,11 +304,36 @@ void OperationCommands::Zusammenfhren1Click() {
     request.partPaths = toStdStrings(m_state.JoinList);
     request.outputPath = *outputPath;
     request.deleteParts = settings.deleteSplitFiles;
+    request.checksumPath = listedChecksumFile(m_window.listCandidates(), request.partPaths.front());
 
     beginCopy(plan.totalSize);
-    m_runner.start<JoinResult>([request](OperationHost& host) { return joinFiles(request, host); },
-                               [this, leftOut = plan.companionsLeftOut](const JoinResult& result) {
-                                   endOperation(result, false);
-                                   reportLeftOut(result, leftOut);
-                               });
+    m_runner.start<JoinResult>(
+        [request](OperationHost& host) { return joinFiles(request, host); },
+        [this, output = request.outputPath, leftOut = plan.companionsLeftOut](const JoinResult& result) {
+            endOperation(result, false, joinFailureText(result));
+            showJoinDetails(result, output);
+            reportLeftOut(result, leftOut);
+        });
+}
+
+QString OperationCommands::joinFailureText(const JoinResult& result) const {
+    const int language = m_window.languageCode();
+    if (result.error.kind == OperationError::Kind::NotResumable)
+        return notResumableText(result, language);
+    return checksumProblemText(result, language);
+}
+
+void OperationCommands::showJoinDetails(const JoinResult& result, const std::string& outputPath) const {
+    const int language = m_window.languageCode();
+    QStringList details;
+    details.append(leftOutText(result, language));
+    if (result.outcome != OperationOutcome::Completed)
+        details.append(partsOnlyInOutputText(result, outputPath, language));
+    else
+        details.append(partsLeftText(result, outputPath, language));
+    details.removeAll(QString());
+    if (!details.isEmpty())
+        showMessage(details.join(QStringLiteral("\n\n")), MbExclamationOk);
+    if (result.verified)
+        m_window.showResultNotice(verifiedNoticeText(outputPath, language));
 }

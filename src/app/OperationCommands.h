@@ -7,9 +7,11 @@
 
 #include <QObject>
 #include <optional>
+#include <string>
 #include <vector>
 
 class DestinationDialog;
+struct JoinResult;
 class JoinOrderDialog;
 class MainWindow;
 class OperationRunner;
@@ -34,8 +36,9 @@ private:
     std::optional<QString> chooseDestination();
     // Busy, the progress display and the counter for a copy of totalBytes.
     void beginCopy(std::int64_t totalBytes);
-    // The common end of every operation; clearStatus empties the file panel on success.
-    void endOperation(const OperationResult& result, bool clearStatus);
+    // The common end of every operation; clearStatus empties the file panel on success. A failure
+    // or refusal shows failureText when there is one, else the general text of its kind.
+    void endOperation(const OperationResult& result, bool clearStatus, const QString& failureText = {});
     void showMessage(const QString& text, int flags) const;
     // A join whose recognised parts lack a number goes on only when the user says so.
     bool confirmMissingParts(const JoinPlan& plan) const;
@@ -43,6 +46,10 @@ private:
     void reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const;
     // After a split: how many parts of an earlier split it removed.
     void reportStaleParts(const SplitResult& result) const;
+    // Why a join failed or was refused, where the general texts do not say it.
+    QString joinFailureText(const JoinResult& result) const;
+    // What the delete option, a checksum file and an interrupted join add to a join's end.
+    void showJoinDetails(const JoinResult& result, const std::string& outputPath) const;
     QString text(int id) const;
 
     MainWindow& m_window;

@@ -33,6 +33,8 @@ public:
             m_result.kind = CliCommandKind::Cut;
         else if (command == "join")
             m_result.kind = CliCommandKind::Join;
+        else if (command == "verify")
+            m_result.kind = CliCommandKind::Verify;
         else
             return fail("unknown command '" + command + "'");
 
@@ -71,7 +73,9 @@ private:
             m_result.join.parts.push_back(arg);
             return;
         }
-        std::string& file = is(CliCommandKind::Split) ? m_result.split.file : m_result.cut.file;
+        std::string& file = is(CliCommandKind::Split) ? m_result.split.file
+                            : is(CliCommandKind::Cut) ? m_result.cut.file
+                                                      : m_result.verifyFile;
         if (!file.empty()) {
             m_error = "only one FILE can be given, but '" + arg + "' follows '" + file + "'";
             return;
@@ -132,6 +136,8 @@ private:
                       "--batch-keep-self");
         } else if (name == "--script" || name == "--no-script") {
             exclusive(m_result.split.script, name == "--script", flag(split), "--script", "--no-script");
+        } else if (name == "--checksums" || name == "--no-checksums") {
+            exclusive(m_result.split.checksums, name == "--checksums", flag(split), "--checksums", "--no-checksums");
         } else if (name == "--at" && cut) {
             if (const auto text = value(name, attached))
                 cutEntry(*text);
@@ -249,6 +255,10 @@ private:
         case CliCommandKind::Join:
             if (m_result.join.parts.empty())
                 m_error = "join needs the PARTs to join";
+            break;
+        case CliCommandKind::Verify:
+            if (m_result.verifyFile.empty())
+                m_error = "verify needs the FILE to check";
             break;
         default:
             break;

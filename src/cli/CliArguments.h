@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-enum class CliCommandKind { Help, Version, Split, Cut, Join };
+enum class CliCommandKind { Help, Version, Split, Cut, Join, Verify };
 
 enum class JoinOrderMode {
     Auto,  // part-number order when it is clear, else the order given
@@ -26,6 +26,7 @@ struct SplitArguments {
     std::optional<bool> batchDeleteParts;
     std::optional<bool> batchDeleteSelf;
     std::optional<bool> script;
+    std::optional<bool> checksums;
 };
 
 struct CutArguments {
@@ -49,6 +50,7 @@ struct CliArguments {
     SplitArguments split;
     CutArguments cut;
     JoinArguments join;
+    std::string verifyFile; // a checksum file, a part or the original
 };
 
 struct ParsedArguments {

@@ -16,3 +16,4 @@ struct CliContext {
 int RunSplit(const CliContext& context);
 int RunCut(const CliContext& context);
 int RunJoin(const CliContext& context);
+int RunVerify(const CliContext& context);

@@ -4,9 +4,10 @@ std::string HelpText() {
     return R"(Usage:
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
                  [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self]
-                 [--script | --no-script] [-y] [-q]
+                 [--script | --no-script] [--checksums | --no-checksums] [-y] [-q]
   parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
   parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts | --keep-parts] [-y] [-q]
+  parcelon verify FILE
   parcelon --help | --version
 
 split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part but the last holds
@@ -30,7 +31,10 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
                         FILE on Linux and macOS, checks it against FILE.sha256 when that is
                         there, and deletes the parts and itself as the two options above say;
                         default: with the batch file, when the settings ask for the script
-  An existing FILE.bat or FILE.sh is asked about like an existing part.
+  --checksums, --no-checksums
+                        write (or not) FILE.sha256 next to the parts: the SHA-256 of every
+                        part and of FILE, which "sha256sum -c" checks on any Linux machine
+  An existing FILE.bat, FILE.sh or FILE.sha256 is asked about like an existing part.
   A split into fewer than 2 parts is refused. A split that overwrites the parts of an earlier
   split also removes that split's parts beyond its own last one, and says how many.
 
@@ -52,9 +56,14 @@ join    Puts PARTs back together into one file in DIR. A single PART that is par
                         one; otherwise keep the order given and say so. A part number missing
                         from a set (no .001, or .001 and .003 without .002) refuses the join
   --order listed        join exactly the PARTs given, in the order given
-  --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
-                        when one is missing
+  --delete-parts        delete each part once its bytes are safely on disk; a missing part
+                        ends the join. Repeating an interrupted join resumes it
   --keep-parts          keep the parts. Without either option, the window's setting decides
+
+verify  Checks the parts and the original against their checksum file. FILE is the checksum
+        file (movie.avi.sha256), one of the parts or the original's name. Prints one line per
+        file: OK, FAILED or missing. Exit code 0 when every part is there and right, or the
+        original is there and right; 1 otherwise.
 
 Common options:
   -d, --directory DIR   folder the parts or the joined file are written to; default: the
@@ -65,15 +74,20 @@ Common options:
   -h, --help            this text
   --version             the program's name and version
 
-Ctrl+C stops the operation; the files written so far are closed and kept.
+Ctrl+C, SIGTERM and SIGHUP stop the operation, also while a read or write is blocked; the
+files written so far are closed and kept.
 
 Exit codes:
   0    done
-  1    failed: an I/O error, or a join that skipped a missing part (the output is kept)
+  1    failed: an I/O error, a join that skipped a missing part, or a part that the
+       delete option could not delete (the output is kept)
   2    the command line is wrong
   3    refused: fewer than 2 parts, an existing file without -y, an output that is an input,
-       or a join whose parts lack a number
+       or a join whose parts lack a number, or an interrupted join that cannot be resumed
+       safely
+  129  stopped by SIGHUP
   130  interrupted by Ctrl+C
+  143  stopped by SIGTERM
 
 Examples:
   parcelon split movie.avi                      split as the window's settings say
@@ -85,6 +99,7 @@ Examples:
   parcelon join  movie.avi.001                  join movie.avi.001, .002, ... to the last part
   parcelon join  movie.avi.001 movie.avi.002 -o film.avi -d ~/videos --delete-parts
   parcelon join  b.part a.part --order listed -o whole.bin
+  parcelon verify movie.avi.sha256
 )";
 }
 

@@ -4,6 +4,7 @@
 #include "cli/CliTexts.h"
 #include "cli/ExitCode.h"
 #include "cli/StopSignal.h"
+#include "components/core/JoinTexts.h"
 #include "components/core/OperationTexts.h"
 
 #include <cerrno>
@@ -23,15 +24,18 @@ int ReportOutcome(CliHost& host, const OperationResult& result, int languageCode
         return ExitDone;
     case OperationOutcome::Stopped:
         host.tell(MainText(Cancelled, languageCode));
-        return ExitInterrupted;
+        return StopSignalExitCode();
     case OperationOutcome::Declined:
         if (host.refusedWithoutTerminal())
             return ExitRefused; // the refusal has been told already
         host.tell(MainText(Cancelled, languageCode));
-        return StopSignalled() ? ExitInterrupted : ExitRefused;
+        return StopSignalled() ? StopSignalExitCode() : ExitRefused;
     case OperationOutcome::Failed:
-        host.tell(MainText(WriteError, languageCode) + u'\n' +
-                  QString::fromStdString(result.error.path + ": " + result.error.reason()));
+        if (result.error.kind == OperationError::Kind::ReadFailed)
+            host.tell(readFailureText(result.error, languageCode));
+        else
+            host.tell(MainText(WriteError, languageCode) + u'\n' +
+                      QString::fromStdString(result.error.path + ": " + result.error.reason()));
         return ExitFailed;
     case OperationOutcome::Refused:
         host.tell(OperationRefusalText(result.error, languageCode));

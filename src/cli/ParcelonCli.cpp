@@ -55,6 +55,8 @@ int RunParcelon(const std::vector<std::string>& args) {
         return RunSplit(context);
     case CliCommandKind::Cut:
         return RunCut(context);
+    case CliCommandKind::Verify:
+        return RunVerify(context);
     default:
         return RunJoin(context);
     }

@@ -1,5 +1,6 @@
 #include "cli/ProgressLine.h"
 
+#include "cli/StopSignal.h"
 #include "cli/Terminal.h"
 #include "engine/NumberText.h"
 
@@ -53,8 +54,11 @@ TerminalProgress::TerminalProgress(const std::atomic<std::int64_t>& counter, std
     , m_startMs(NowMs()) {
     m_estimate.MaxPosition = total / 1000;
     m_estimate.Start();
-    if (m_enabled)
+    if (m_enabled) {
+        BlockStopSignalsInThisThread(true);
         m_thread = std::thread(&TerminalProgress::run, this);
+        BlockStopSignalsInThisThread(false);
+    }
 }
 
 TerminalProgress::~TerminalProgress() {

@@ -39,6 +39,7 @@ SplitSettings EffectiveSettings(const SplitArguments& arguments, const TBReg& st
     settings.batchFile = arguments.batch.value_or(settings.batchFile);
     settings.batchDeleteParts = arguments.batchDeleteParts.value_or(settings.batchDeleteParts);
     settings.batchDeleteItself = arguments.batchDeleteSelf.value_or(settings.batchDeleteItself);
+    settings.checksumFile = arguments.checksums.value_or(settings.checksumFile);
     return settings;
 }
 
@@ -70,6 +71,7 @@ int RunSplit(const CliContext& context) {
     if (arguments.script.value_or(WritesRejoinScript(settings)))
         request.script = RejoinScriptOptionsFor(settings, language);
     request.askBeforeReplacingRejoinFiles = true;
+    request.checksums = settings.checksumFile;
 
     CliHost host(language, context.arguments.assumeYes);
     const SplitResult result = host.runShowingProgress(*sourceSize, context.showProgress,

@@ -8,13 +8,16 @@
 
 namespace {
 
-std::atomic<bool> stopRequested{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "the flag is set from a signal handler");
+std::atomic<int> stopSignal{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal is recorded from a handler");
 int wakeRead = -1;
 int wakeWrite = -1;
 
-extern "C" void OnInterrupt(int) {
-    stopRequested.store(true);
+constexpr int StopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void OnStopSignal(int signalNumber) {
+    int expected = 0;
+    stopSignal.compare_exchange_strong(expected, signalNumber);
     const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(wakeWrite, &byte, 1);
@@ -30,12 +33,22 @@ void InstallStopSignal() {
         wakeWrite = wake[1];
     }
     struct sigaction action = {};
-    action.sa_handler = OnInterrupt;
+    action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    // The copy's system calls carry on and the engine stops at its next chunk; a question's
-    // wait is woken through the pipe.
-    action.sa_flags = SA_RESTART | SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
+    // No SA_RESTART: a read or write that blocks (a FIFO, a stalled network folder) returns with
+    // EINTR, and the engine takes that as the moment to ask whether to stop. A question's wait is
+    // woken through the pipe.
+    action.sa_flags = SA_RESETHAND;
+    for (const int signalNumber : StopSignals)
+        sigaction(signalNumber, &action, nullptr);
+}
+
+void BlockStopSignalsInThisThread(bool block) {
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (const int signalNumber : StopSignals)
+        sigaddset(&signals, signalNumber);
+    pthread_sigmask(block ? SIG_BLOCK : SIG_UNBLOCK, &signals, nullptr);
 }
 
 int StopSignalDescriptor() {
@@ -43,5 +56,10 @@ int StopSignalDescriptor() {
 }
 
 bool StopSignalled() {
-    return stopRequested.load();
+    return stopSignal.load() != 0;
+}
+
+int StopSignalExitCode() {
+    const int signalNumber = stopSignal.load();
+    return 128 + (signalNumber != 0 ? signalNumber : SIGINT);
 }

@@ -157,6 +157,8 @@ QWidget* SettingsDialog::buildSplitPage() {
     column->addWidget(m_sizeGroup);
     column->addWidget(m_countGroup);
     column->addWidget(batchGroup);
+    m_checksumFile = named(new QCheckBox(page), "CheckBox10");
+    column->addWidget(m_checksumFile);
     column->addStretch();
     return page;
 }
@@ -233,6 +235,7 @@ void SettingsDialog::connectEditing() {
     connect(m_batchDeleteItself, &QCheckBox::toggled, this, [this](bool on) { m_settings.batchDeleteItself = on; });
     connect(m_shellScript, &QCheckBox::toggled, this, [this](bool on) { m_settings.shellScript = on; });
     connect(m_deleteParts, &QCheckBox::toggled, this, [this](bool on) { m_settings.deleteSplitFiles = on; });
+    connect(m_checksumFile, &QCheckBox::toggled, this, [this](bool on) { m_settings.checksumFile = on; });
     const JoinOrderPolicy policies[] = {JoinOrderPolicy::AskWhenUnclear, JoinOrderPolicy::AlwaysAsk,
                                         JoinOrderPolicy::NeverAsk};
     for (std::size_t i = 0; i < m_joinOrder.size(); ++i) {
@@ -296,6 +299,7 @@ void SettingsDialog::LoadSettings() {
     showFileCount();
     showBatchOptions();
     m_deleteParts->setChecked(m_settings.deleteSplitFiles);
+    m_checksumFile->setChecked(m_settings.checksumFile);
     m_joinOrder[static_cast<std::size_t>(m_settings.joinOrder) - 1]->setChecked(true);
     m_pages->setCurrentIndex(0);
     if (m_settings.splitMode == SplitMode::BySize)

@@ -91,6 +91,7 @@ private:
     QCheckBox* m_batchDeleteParts = nullptr;
     QCheckBox* m_batchDeleteItself = nullptr;
     QCheckBox* m_shellScript = nullptr;
+    QCheckBox* m_checksumFile = nullptr;
     QLabel* m_originalPlain = nullptr;
     QLabel* m_originalText = nullptr;
     QLabel* m_partCount = nullptr;

@@ -5,6 +5,11 @@ void failWith(OperationResult& result, const std::string& path, int systemError)
     result.error = {OperationError::Kind::System, path, {}, systemError};
 }
 
+void failReading(OperationResult& result, const std::string& path, int systemError) {
+    result.outcome = OperationOutcome::Failed;
+    result.error = {OperationError::Kind::ReadFailed, path, {}, systemError};
+}
+
 void refuseAsInput(OperationResult& result, const std::string& path, const std::string& inputPath) {
     result.outcome = OperationOutcome::Refused;
     result.error = {OperationError::Kind::OutputIsInput, path, inputPath, 0};

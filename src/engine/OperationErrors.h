@@ -7,6 +7,9 @@
 // Ends `result` on the error path: `path` failed with `systemError`.
 void failWith(OperationResult& result, const std::string& path, int systemError);
 
+// Ends `result` on the error path: the input `path` could not be read (`systemError`).
+void failReading(OperationResult& result, const std::string& path, int systemError);
+
 // Ends `result` refused: writing `path` would overwrite the input `inputPath`.
 void refuseAsInput(OperationResult& result, const std::string& path, const std::string& inputPath);
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 std::string OperationError::reason() const {
-    if (kind != Kind::System)
+    if (systemError == 0)
         return {};
     // strerror_r is the thread-safe form; the GNU variant may return a static string.
     char buffer[256] = {};

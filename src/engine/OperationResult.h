@@ -18,10 +18,15 @@ enum class OperationOutcome {
 struct OperationError {
     enum class Kind {
         None,
-        System,          // a system call failed on `path`; `systemError` is its errno
-        OutputIsInput,   // the output `path` is the same file as the input `inputPath`
-        InvalidRequest,  // the request itself cannot be carried out (a part size below 1 ...)
-        SameOutputTwice, // two outputs, `inputPath` and then `path`, would be the same file
+        System,               // a system call failed on `path`; `systemError` is its errno
+        ReadFailed,           // reading the input `path` failed (or it was missing); `systemError` is the errno
+        NotResumable,         // an interrupted join into `path` cannot be resumed safely (JoinResult says why)
+        ChecksumFileUnusable, // the checksum file `path` cannot be read (`systemError`) or holds none
+        ChecksumPartsMissing, // parts the checksum file `inputPath` names are missing (JoinResult lists them)
+        ChecksumMismatch,     // `path` does not match its line in the checksum file `inputPath`
+        OutputIsInput,        // the output `path` is the same file as the input `inputPath`
+        InvalidRequest,       // the request itself cannot be carried out (a part size below 1 ...)
+        SameOutputTwice,      // two outputs, `inputPath` and then `path`, would be the same file
     };
 
     Kind kind = Kind::None;
@@ -30,7 +35,7 @@ struct OperationError {
                            // SameOutputTwice: the earlier output `path` would have overwritten
     int systemError = 0;   // System: the errno value
 
-    // The system's own text for `systemError` ("No space left on device"); empty for other kinds.
+    // The system's own text for `systemError` ("No space left on device"); empty without one.
     std::string reason() const;
 };
 

@@ -12,6 +12,11 @@ PartWriter::PartWriter(const FileHandle& source, const InputGuard& guard, Operat
     , m_host(host)
     , m_copier(host) {}
 
+void PartWriter::setDigests(PartDigests* digests) {
+    m_digests = digests;
+    m_copier.setDigests(digests);
+}
+
 bool PartWriter::mayOverwrite(const std::string& path, OperationResult& result) {
     if (m_askBeforeOverwriting && ::access(path.c_str(), F_OK) == 0) {
         if (!m_host.confirmOverwrite(path)) {
@@ -56,7 +61,7 @@ bool PartWriter::fill(std::optional<std::int64_t> limit, OperationResult& result
     const std::string partPath = m_part.path();
     const int closeError = m_part.close();
     if (copy.readError != 0) {
-        failWith(result, m_source.path(), copy.readError);
+        failReading(result, m_source.path(), copy.readError);
         return false;
     }
     if (copy.writeError != 0 || closeError != 0) {
@@ -67,5 +72,7 @@ bool PartWriter::fill(std::optional<std::int64_t> limit, OperationResult& result
         result.outcome = OperationOutcome::Stopped;
         return false;
     }
+    if (m_digests)
+        m_digests->endPart();
     return true;
 }

@@ -20,8 +20,12 @@ public:
     // the operation, with `result` telling why.
     bool create(const std::string& path, OperationResult& result);
 
-    // The question of `create` alone, for another file the operation will write.
+    // The overwrite question alone, for another file the operation writes: true when `path` does
+    // not exist or may be overwritten. False ends the operation, with `result` telling why.
     bool mayOverwrite(const std::string& path, OperationResult& result);
+
+    // The parts written from now on are hashed by `digests`, each part ended by its fill().
+    void setDigests(PartDigests* digests);
 
     // Copies `limit` bytes, or the rest of the source, into the part just created and closes it.
     // `reachedEnd` tells whether the source ended; that final read counts one byte. False ends the
@@ -38,5 +42,6 @@ private:
     ChunkCopier m_copier;
     FileHandle m_part;
     InputGuard m_written; // the parts created so far
+    PartDigests* m_digests = nullptr;
     bool m_askBeforeOverwriting = true;
 };

@@ -65,7 +65,7 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
     InputGuard guard;
     std::int64_t sourceSize = 0;
     if (const int error = openSource(request.sourcePath, source, guard, sourceSize); error != 0) {
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
         return result;
     }
     const std::string folder = withTrailingSlash(request.destinationFolder);
@@ -90,7 +90,7 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
         return result;
     }
     if (::lseek(source.fd(), skipped, SEEK_SET) < 0) {
-        failWith(result, request.sourcePath, errno);
+        failReading(result, request.sourcePath, errno);
         return result;
     }
 
@@ -111,6 +111,6 @@ SpecialSplitResult specialSplit(const SpecialSplitRequest& request, OperationHos
             break; // the source has shrunk since it was measured
     }
     if (const int error = source.close(); error != 0)
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
     return result;
 }

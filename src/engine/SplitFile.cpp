@@ -1,5 +1,6 @@
 #include "engine/SplitFile.h"
 
+#include "engine/ChecksumFile.h"
 #include "engine/ChunkCopier.h"
 #include "engine/FileHandle.h"
 #include "engine/InputGuard.h"
@@ -10,6 +11,7 @@
 #include "engine/StaleParts.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -96,6 +98,25 @@ bool writeBatch(const std::string& folder, const std::string& sourceName, const 
     return true;
 }
 
+void writeChecksums(const std::string& folder, const std::string& sourceName, PartDigests& digests,
+                    SplitResult& result) {
+    const std::string path = checksumFilePath(folder + sourceName);
+    const std::optional<PartDigests::Digests> done = digests.finish();
+    if (!done || done->parts.size() != result.partNames.size()) {
+        failWith(result, path, ENOMEM);
+        return;
+    }
+    std::vector<ChecksumEntry> entries;
+    for (std::size_t i = 0; i < result.partNames.size(); ++i)
+        entries.push_back({done->parts[i], result.partNames[i]});
+    entries.push_back({done->whole, sourceName});
+    if (const int error = writeChecksumFile(path, entries); error != 0) {
+        failWith(result, path, error);
+        return;
+    }
+    result.checksumFileWritten = true;
+}
+
 } // namespace
 
 SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
@@ -108,7 +129,7 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
     InputGuard guard;
     std::int64_t sourceSize = 0;
     if (const int error = openSource(request.sourcePath, source, guard, sourceSize); error != 0) {
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
         return result;
     }
 
@@ -129,6 +150,12 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
                 return result;
         }
     }
+    std::optional<PartDigests> digests;
+    if (request.checksums) {
+        if (!writer.mayOverwrite(checksumFilePath(folder + sourceName), result))
+            return result;
+        writer.setDigests(&digests.emplace());
+    }
     bool reachedEnd = false;
     for (std::int64_t number = 1; !reachedEnd; ++number) {
         const std::string name = sourceName + PartExtension(number);
@@ -140,8 +167,13 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
             return result;
     }
     if (const int error = source.close(); error != 0) {
-        failWith(result, request.sourcePath, error);
+        failReading(result, request.sourcePath, error);
         return result;
+    }
+    if (digests) {
+        writeChecksums(folder, sourceName, *digests, result);
+        if (result.outcome != OperationOutcome::Completed)
+            return result;
     }
     if (request.batch && !writeBatch(folder, sourceName, guard, *request.batch, result))
         return result;

@@ -21,6 +21,8 @@ struct SplitRequest {
     // An existing batch file or script is asked about like an existing part, before any part is
     // written; otherwise it is replaced without a question.
     bool askBeforeReplacingRejoinFiles = false;
+    // Whether the checksum file (sourceName.sha256) is written after a split that ran to its end.
+    bool checksums = false;
 };
 
 struct SplitResult : OperationResult {
@@ -30,6 +32,7 @@ struct SplitResult : OperationResult {
     RejoinBatchResult batch;
     // Parts of an earlier split beyond this split's last part that were removed.
     std::int64_t stalePartsRemoved = 0;
+    bool checksumFileWritten = false;
 };
 
 // Cuts the source into sourceName.001, .002, ... in the destination folder: every part holds
@@ -38,7 +41,10 @@ struct SplitResult : OperationResult {
 // (host.confirmOverwrite); after a Yes no more questions are asked. Before anything is written,
 // every part and the batch file are checked against the source (device and inode): a part that
 // is the source refuses the split. The byte counter ends at the source size + 1 (the read that
-// finds the end counts). A split that overwrote a part and ran to its end removes the earlier
-// split's parts beyond its own last one (removeStaleParts), so the folder holds one whole set.
-// The caller checks splitHasEnoughParts before calling.
+// finds the end counts). With checksums, every part and the whole source are hashed as they are
+// copied, and the checksum file lists the parts in order, then the source's name; an existing
+// checksum file is asked about as a part is, before the first part is written. A split that
+// overwrote a part and ran to its end removes the earlier split's parts beyond its own last one
+// (removeStaleParts), so the folder holds one whole set. The caller checks splitHasEnoughParts
+// before calling.
 SplitResult splitFile(const SplitRequest& request, OperationHost& host);

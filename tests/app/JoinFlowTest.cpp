@@ -2,6 +2,8 @@
 
 #include "components/core/OperationTexts.h"
 #include "dialogs/model/SplitSettings.h"
+#include "engine/ChecksumFile.h"
+#include "engine/Sha256.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -24,6 +26,12 @@ QStringList itemsOf(QDialog& dialog) {
     for (int row = 0; row < list->count(); ++row)
         texts.append(list->item(row)->text());
     return texts;
+}
+
+std::string digestOf(const QByteArray& bytes) {
+    Sha256 hash;
+    hash.update(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return hash.hexDigest();
 }
 
 } // namespace
@@ -260,10 +268,17 @@ TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirst
     window().toolButton("ToolButton6")->click();
     // One more byte lets a join that was waiting in the pipe see the stop.
     ASSERT_EQ(::write(pipe, "b", 1), 1);
+    m_messages.answer(MessageAnswer::Ok);
     window().operationRunner().waitForFinished();
     ::close(pipe);
 
-    expectStoppedLast();
+    // After the Stop box: the part that now lives only in the output, and how to go on.
+    ASSERT_GE(m_messages.shown().size(), 2u);
+    EXPECT_EQ(m_messages.shown().end()[-2].text, message(27));
+    EXPECT_EQ(m_messages.shown().back().text,
+              QStringLiteral("These parts have been deleted already; their bytes are now only in '%1':\n%2\n"
+                             "Repeat the same join with the same parts to resume it.")
+                  .arg(destinationFile("movie.avi"), part(1)));
     const QByteArray output = contents(destinationFile("movie.avi"));
     EXPECT_TRUE(output == First + begun || output == First + begun + "b") << output.toStdString();
     EXPECT_FALSE(QFile::exists(part(1)));
@@ -427,4 +442,52 @@ TEST_F(JoinFlow, TheSplitsCompanionFilesAreLeftOutWithoutTheOrderDialogAndTold) 
               "movie.avi.bat, movie.avi.sh, movie.avi.sha256");
     EXPECT_EQ(m_messages.shown()[0].flags, MbInformationOk);
     expectIdle();
+}
+
+// A listed checksum file: the join says in the status bar that it matched, until the list
+// changes; a damaged part ends the join with a box that names it.
+TEST_F(JoinFlow, AListedChecksumFileVerifiesTheJoinOrStopsItAtADamagedPart) {
+    setJoinSettings(JoinOrderPolicy::NeverAsk);
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged" : "intact");
+        window().fileList()->clearList();
+        QFile::remove(destinationFile("movie.avi"));
+        sourceFile("movie.avi.001", First);
+        sourceFile("movie.avi.002", Second);
+        sourceFile("movie.avi.003", Third);
+        const std::string checksums = QDir(m_folder.path()).filePath("movie.avi.sha256").toStdString();
+        ASSERT_EQ(writeChecksumFile(checksums, {{digestOf(First), "movie.avi.001"},
+                                                {digestOf(Second), "movie.avi.002"},
+                                                {digestOf(Third), "movie.avi.003"},
+                                                {digestOf(First + Second + Third), "movie.avi"}}),
+                  0);
+        if (damaged)
+            sourceFile("movie.avi.002", "BBBBBb");
+        list({part(1), part(2), part(3), QString::fromStdString(checksums)});
+        if (damaged) {
+            m_messages.answer(MessageAnswer::Ok);
+            m_messages.answer(MessageAnswer::Ok);
+        }
+        proceedInOfferedFolder();
+        const std::size_t before = m_messages.shown().size();
+        press("ToolButton2");
+        window().operationRunner().waitForFinished();
+
+        if (!damaged) {
+            EXPECT_EQ(m_messages.shown().size(), before);
+            EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
+            EXPECT_EQ(panelText(), "Verified: movie.avi");
+            window().fileList()->clearList();
+            window().updateCommandStates();
+            EXPECT_FALSE(panelText().startsWith("Verified"));
+            continue;
+        }
+        ASSERT_EQ(m_messages.shown().size(), before + 2);
+        EXPECT_EQ(m_messages.shown()[before].text,
+                  QStringLiteral("The part '%1' is damaged: it does not match its checksum in '%2'.\n"
+                                 "The join was ended; the part was not deleted.")
+                      .arg(part(2), QString::fromStdString(checksums)));
+        EXPECT_EQ(m_messages.shown().back().text, message(27));
+        EXPECT_EQ(contents(part(2)), "BBBBBb");
+    }
 }

@@ -2,14 +2,22 @@
 #include "components/core/TBReg.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +79,9 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "--batch-keep-self",
                                "--script",
                                "--no-script",
+                               "--checksums",
+                               "--no-checksums",
+                               "parcelon verify FILE",
                                "-y, --yes",
                                "-q, --quiet",
                                "--at POS=NAME",
@@ -83,7 +94,10 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
                                "Examples:",
                                "parcelon split movie.avi -s 100M",
                                "parcelon join  movie.avi.001 ",
-                               "130"})
+                               "129",
+                               "130",
+                               "143",
+                               "SIGTERM"})
         EXPECT_TRUE(help.out.contains(QLatin1String(option))) << option;
     EXPECT_FALSE(help.out.contains(QLatin1String("movie.avi.0*"))); // a pattern that misses .100 and up
 
@@ -353,12 +367,20 @@ TEST_F(ParcelonProgramTest, JoinOrderAndMissingParts) {
     EXPECT_TRUE(join.err.isEmpty()) << join.err.toStdString();
 
     // A missing part is skipped and told; the output is kept, but that is no success.
-    join = run({"join", "x.001", "x.003", "x.002", "--delete-parts"});
+    join = run({"join", "x.001", "x.003", "x.002", "--keep-parts"});
     EXPECT_EQ(join.exitCode, 1);
     EXPECT_EQ(read("x"), "12");
     EXPECT_TRUE(join.err.contains(QStringLiteral("Error: File '") + "x.003" + "' not found.\nThis file was skipped."))
         << join.err.toStdString();
-    EXPECT_TRUE(exists("x.001")); // nothing is deleted from a join with a gap
+
+    // Under the delete option it ends the join before anything is written or deleted.
+    join = run({"join", "x.001", "x.003", "x.002", "--delete-parts", "-o", "deleting"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains(QStringLiteral("The file '") + "x.003" + "' could not be read:\n" +
+                                  QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << join.err.toStdString();
+    EXPECT_FALSE(exists("deleting"));
+    EXPECT_TRUE(exists("x.001"));
 }
 
 TEST_F(ParcelonProgramTest, PartOneAloneJoinsTheWholeRunWithoutTheCompanionFiles) {
@@ -497,3 +519,105 @@ TEST_F(ParcelonProgramTest, TheJoinOutputCanBeRenamedOnATerminal) {
 }
 
 } // namespace
+
+// SIGTERM while the join waits for a FIFO's writer: the parts before it are deleted and named.
+// The same join given as a glob would give it afterwards (only the parts still there) resumes.
+TEST_F(ParcelonProgramTest, AnInterruptedDeletingJoinIsResumedByTheSameCommand) {
+    write("x.001", "one");
+    write("x.002", "two");
+    ASSERT_EQ(::mkfifo(path("x.003").toLocal8Bit().constData(), 0600), 0);
+    write("x.004", "four");
+    QProcess first;
+    first.setWorkingDirectory(m_folder.path());
+    first.start(QStringLiteral(PARCELON_BINARY_DIR "/parcelon"),
+                {"join", "x.001", "x.002", "x.003", "x.004", "--delete-parts", "-q"});
+    ASSERT_TRUE(first.waitForStarted());
+    QElapsedTimer waited;
+    waited.start();
+    while (read("x") != "onetwo" && waited.elapsed() < 20000)
+        QThread::msleep(20);
+    QThread::msleep(100); // now blocked in opening the FIFO
+    ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(20000));
+    const QString told = QString::fromUtf8(first.readAllStandardError());
+    EXPECT_EQ(first.exitCode(), 143) << told.toStdString();
+    EXPECT_TRUE(told.contains(":\nx.001\nx.002\nRepeat")) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("now only in '%1'").arg(path("x")))) << told.toStdString();
+    EXPECT_FALSE(exists("x.001"));
+
+    std::thread writer([&] {
+        const int fifo = ::open(path("x.003").toLocal8Bit().constData(), O_WRONLY);
+        EXPECT_EQ(::write(fifo, "three", 5), 5);
+        ::close(fifo);
+    });
+    const ParcelonRun again = run({"join", "x.003", "x.004", "--delete-parts", "-y"});
+    writer.join();
+    EXPECT_EQ(again.exitCode, 1) << again.err.toStdString(); // the FIFO is left
+    EXPECT_EQ(read("x"), "onetwothreefour");
+    EXPECT_TRUE(again.err.contains("An interrupted join was resumed")) << again.err.toStdString();
+    EXPECT_TRUE(again.err.contains(path("x.003") + ": not a regular file")) << again.err.toStdString();
+    EXPECT_FALSE(exists("x.004"));
+    EXPECT_EQ(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"x", "x.003"}));
+}
+
+TEST_F(ParcelonProgramTest, ChecksumFileFollowsTheSettingAndVerifyTellsWhatIsRight) {
+    write("data.bin", Numbered(2500));
+    m_store.Push("ChecksumFile", "0");
+    ASSERT_EQ(run({"split", "data.bin", "-s", "1000", "--no-batch"}).exitCode, 0);
+    EXPECT_FALSE(exists("data.bin.sha256"));
+    const ParcelonRun split = run({"split", "data.bin", "-s", "1000", "--no-batch", "--checksums", "-y"});
+    ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
+    EXPECT_TRUE(exists("data.bin.sha256"));
+
+    const ParcelonRun good = run({"verify", "data.bin.002"});
+    EXPECT_EQ(good.exitCode, 0) << good.err.toStdString();
+    EXPECT_EQ(good.out, QStringLiteral("data.bin.001: OK\ndata.bin.002: OK\ndata.bin.003: OK\ndata.bin: OK\n"));
+
+    QFile::remove(path("data.bin"));
+    QByteArray damaged = read("data.bin.002");
+    damaged[500] = static_cast<char>(damaged[500] ^ 1);
+    write("data.bin.002", damaged);
+    m_store.Push("Language", "2");
+    const ParcelonRun bad = run({"verify", "data.bin"});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out,
+              QStringLiteral("data.bin.001: OK\ndata.bin.002: FEHLERHAFT\ndata.bin.003: OK\ndata.bin: fehlt\n"));
+
+    write("notes.sha256", "just some words\n");
+    const ParcelonRun notChecksums = run({"verify", "notes.sha256"});
+    EXPECT_EQ(notChecksums.exitCode, 1);
+    EXPECT_TRUE(notChecksums.err.contains(QStringLiteral("keine Prüfsummendatei"))) << notChecksums.err.toStdString();
+}
+
+TEST_F(ParcelonProgramTest, AJoinBesideItsChecksumFileIsVerified) {
+    const QByteArray original = write("data.bin", Numbered(2500));
+    ASSERT_EQ(run({"split", "data.bin", "-s", "1000", "--no-batch", "--checksums"}).exitCode, 0);
+    QFile::remove(path("data.bin"));
+    const QStringList parts{"join", "data.bin.001", "data.bin.002", "data.bin.003"};
+
+    ParcelonRun join = run(parts + QStringList{"-o", "loud"});
+    EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_EQ(read("loud"), original);
+    EXPECT_EQ(join.out, QStringLiteral("Verified: '%1' matches '%2'.\n").arg(path("loud"), "data.bin.sha256"));
+    join = run(parts + QStringList{"-o", "quiet", "-q"});
+    EXPECT_EQ(join.exitCode, 0) << join.err.toStdString();
+    EXPECT_TRUE(join.out.isEmpty());
+
+    QByteArray damaged = read("data.bin.002");
+    damaged[10] = static_cast<char>(damaged[10] ^ 1);
+    write("data.bin.002", damaged);
+    join = run(parts + QStringList{"-o", "damaged", "--delete-parts"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains("The part 'data.bin.002' is damaged: it does not match its checksum in "
+                                  "'data.bin.sha256'."))
+        << join.err.toStdString();
+    EXPECT_EQ(read("data.bin.002"), damaged);
+
+    QFile::remove(path("data.bin.003"));
+    join = run(parts + QStringList{"-o", "missing"});
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_TRUE(join.err.contains("These parts named in the checksum file 'data.bin.sha256' are missing:\n"
+                                  "data.bin.003\nNothing was written."))
+        << join.err.toStdString();
+    EXPECT_FALSE(exists("missing"));
+}

@@ -282,13 +282,14 @@ TEST_F(SettingsDialogTest, OkStoresEveryValueAndCancelStoresNone) {
     control<QCheckBox>("CheckBox1")->click();
     control<QRadioButton>("RadioButton5")->click();
     control<QCheckBox>("CheckBox2")->click();
+    control<QCheckBox>("CheckBox10")->click();
     control<QRadioButton>("RadioButton2")->click();
     pressOk();
     EXPECT_FALSE(m_dialog.isVisible());
     const QMap<QString, QString> expected = {
         {"SplitMode", "2"},        {"SizeIndex", "8"},  {"Size", "3000"},           {"LastIndivSizeMB", "3000"},
         {"FileCount", "2"},        {"BatchFile", "0"},  {"BatchDelSplitFile", "1"}, {"BatchDelItself", "1"},
-        {"DeleteSplitFiles", "1"}, {"KitFileAsk", "3"},
+        {"DeleteSplitFiles", "1"}, {"KitFileAsk", "3"}, {"ChecksumFile", "0"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(m_reg.Pop(it.key()), it.value()) << it.key().toStdString();

@@ -36,22 +36,36 @@ TEST(JoinFiles, ConcatenatesInListOrderAndCountsOneMorePerPart) {
     EXPECT_TRUE(host.currentFiles.empty());
 }
 
-TEST(JoinFiles, MissingPartIsReportedAndSkippedAndNothingIsDeleted) {
+TEST(JoinFiles, MissingPartIsReportedAndSkipped) {
     ThreeParts parts;
     ASSERT_EQ(::unlink(parts.paths[1].c_str()), 0);
     ScriptedHost host;
 
-    const JoinResult result = joinFiles({parts.paths, parts.dir / "a", true}, host);
+    const JoinResult result = joinFiles({parts.paths, parts.dir / "a", false}, host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Completed);
     EXPECT_EQ(readFile(parts.dir / "a"), "firstthird");
     EXPECT_EQ(result.missingParts, std::vector<std::string>{parts.paths[1]});
     EXPECT_EQ(host.missingNotices, std::vector<std::string>{parts.paths[1]});
     EXPECT_EQ(host.currentFiles, std::vector<std::string>{"a.002"});
-    EXPECT_TRUE(result.deletedParts.empty());
-    EXPECT_TRUE(exists(parts.paths[0]));
-    EXPECT_TRUE(exists(parts.paths[2]));
     EXPECT_EQ(host.counter, 10 + 2);
+}
+
+TEST(JoinFiles, MissingPartUnderTheDeleteOptionFailsBeforeTheOutputIsTouched) {
+    ThreeParts parts;
+    ASSERT_EQ(::unlink(parts.paths[1].c_str()), 0);
+    writeFile(parts.dir / "a", "earlier output");
+    ScriptedHost host;
+
+    const JoinResult result = joinFiles({parts.paths, parts.dir / "a", true}, host);
+
+    EXPECT_EQ(result.outcome, OperationOutcome::Failed);
+    EXPECT_EQ(result.error.kind, OperationError::Kind::ReadFailed);
+    EXPECT_EQ(result.error.path, parts.paths[1]);
+    EXPECT_EQ(result.error.systemError, ENOENT);
+    EXPECT_EQ(readFile(parts.dir / "a"), "earlier output");
+    EXPECT_TRUE(result.deletedParts.empty());
+    EXPECT_EQ(namesIn(parts.dir.path()), (std::vector<std::string>{"a", "a.001", "a.003"}));
 }
 
 TEST(JoinFiles, DeleteOptionRemovesPartsOnlyOnceTheirBytesAreInTheOutput) {
@@ -169,6 +183,17 @@ TEST(JoinFiles, NeverReadsTheOutputAsOneOfItsParts) {
         EXPECT_EQ(result.error.inputPath, link);
         EXPECT_EQ(readFile(parts.dir / "out"), "first");
     }
+    {
+        ThreeParts parts; // relative part names, as on a command line
+        const std::filesystem::path before = std::filesystem::current_path();
+        std::filesystem::current_path(parts.dir.path());
+        ScriptedHost host;
+        const JoinResult result = joinFiles({{"a.001", "a.004"}, parts.dir / "a.004", false}, host);
+        std::filesystem::current_path(before);
+        EXPECT_EQ(result.outcome, OperationOutcome::Refused);
+        EXPECT_EQ(result.error.kind, OperationError::Kind::OutputIsInput);
+        EXPECT_FALSE(exists(parts.dir / "a.004"));
+    }
 }
 
 TEST(JoinFiles, UnreadablePartFailsNamingIt) {
@@ -180,6 +205,7 @@ TEST(JoinFiles, UnreadablePartFailsNamingIt) {
         joinFiles({{parts.paths[0], parts.dir / "folder.002", parts.paths[2]}, parts.dir / "a", true}, host);
 
     EXPECT_EQ(result.outcome, OperationOutcome::Failed);
+    EXPECT_EQ(result.error.kind, OperationError::Kind::ReadFailed);
     EXPECT_EQ(result.error.path, parts.dir / "folder.002");
     EXPECT_EQ(result.error.systemError, EISDIR);
     EXPECT_EQ(readFile(parts.dir / "a"), "first");

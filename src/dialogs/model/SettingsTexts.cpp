@@ -28,7 +28,7 @@ constexpr std::array<TextPair, 6> Messages{{
     {u"Illegale Eingabe", u"Illegal Syntax"},
 }};
 
-constexpr std::array<CaptionEntry, 33> Captions{{
+constexpr std::array<CaptionEntry, 34> Captions{{
     {u"Form2", {u"Einstellungen", u"Settings"}},
     {u"SpeedButton1", {u"&Ok", u"&Ok"}},
     {u"SpeedButton2", {u"A&bbrechen", u"&Cancel"}},
@@ -42,6 +42,7 @@ constexpr std::array<CaptionEntry, 33> Captions{{
     {u"CheckBox3", {u"Teildateien löschen", u"Delete files"}},
     {u"CheckBox4", {u"Batch-Datei löschen", u"Delete Batch-file"}},
     {u"ShellScriptBox", {u"Shell-Skript erstellen (Linux, macOS)", u"Create shell script (Linux, macOS)"}},
+    {u"CheckBox10", {u"Prüfsummendatei (SHA-256) erstellen", u"Create checksum file (SHA-256)"}},
     {u"Label7", {u"Größe Teildateien:", u"Size of files:"}},
     {u"Label6", {u"Anzahl Teildateien:", u"Number of files:"}},
     {u"Label5", {u"Orginalgröße: ", u"Size of orginal: "}},

@@ -92,6 +92,7 @@ SplitSettings LoadSettings(const TBReg& reg) {
     settings.batchDeleteParts = reg.PopCheckBox(QStringLiteral("BatchDelSplitFile"), true);
     settings.batchDeleteItself = reg.PopCheckBox(QStringLiteral("BatchDelItself"), true);
     settings.shellScript = reg.PopCheckBox(QStringLiteral("ShellScript"), true);
+    settings.checksumFile = reg.PopCheckBox(QStringLiteral("ChecksumFile"), true);
 
     // The policy's values are the group positions 1 to 3.
     settings.joinOrder = static_cast<JoinOrderPolicy>(reg.PopGroupPosition(QStringLiteral("KitFileAsk"), 3, 1));
@@ -112,6 +113,7 @@ void SaveSettings(const TBReg& reg, const SplitSettings& settings) {
     reg.PushCheckBox(QStringLiteral("BatchDelSplitFile"), settings.batchDeleteParts);
     reg.PushCheckBox(QStringLiteral("BatchDelItself"), settings.batchDeleteItself);
     reg.PushCheckBox(QStringLiteral("ShellScript"), settings.shellScript);
+    reg.PushCheckBox(QStringLiteral("ChecksumFile"), settings.checksumFile);
     reg.PushCheckBox(QStringLiteral("DeleteSplitFiles"), settings.deleteSplitFiles);
     reg.PushBool(QStringLiteral("KitFileAsk"),
                  {settings.joinOrder == JoinOrderPolicy::AskWhenUnclear,

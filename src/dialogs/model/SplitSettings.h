@@ -34,7 +34,8 @@ struct SplitSettings {
     bool batchFile = true;
     bool batchDeleteParts = true;
     bool batchDeleteItself = true;
-    bool shellScript = true; // with the batch file, the rejoin shell script NAME.sh
+    bool shellScript = true;  // with the batch file, the rejoin shell script NAME.sh
+    bool checksumFile = true; // a split writes the SHA-256 of every part and of the original
     JoinOrderPolicy joinOrder = JoinOrderPolicy::AskWhenUnclear;
     bool deleteSplitFiles = false;
 

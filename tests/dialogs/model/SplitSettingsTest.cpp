@@ -33,6 +33,7 @@ TEST_F(SplitSettingsTest, FreshStoreGivesTheDefaultsAndAUsablePreset) {
     EXPECT_TRUE(settings.batchDeleteParts);
     EXPECT_TRUE(settings.batchDeleteItself);
     EXPECT_TRUE(settings.shellScript);
+    EXPECT_TRUE(settings.checksumFile);
     EXPECT_EQ(settings.joinOrder, JoinOrderPolicy::AskWhenUnclear);
     EXPECT_FALSE(settings.deleteSplitFiles);
 }
@@ -86,8 +87,10 @@ TEST_F(SplitSettingsTest, CheckBoxesAndGroupsFallBackOnUnknownTexts) {
            {"BatchDelItself", "0"},
            {"ShellScript", "0"},
            {"DeleteSplitFiles", "1"},
+           {"ChecksumFile", "0"},
            {"KitFileAsk", "3"}});
     SplitSettings settings = LoadSettings(m_reg);
+    EXPECT_FALSE(settings.checksumFile);
     EXPECT_FALSE(settings.batchFile);
     EXPECT_TRUE(settings.batchDeleteParts);
     EXPECT_FALSE(settings.batchDeleteItself);
@@ -97,8 +100,9 @@ TEST_F(SplitSettingsTest, CheckBoxesAndGroupsFallBackOnUnknownTexts) {
 
     store({{"KitFileAsk", "2"}});
     EXPECT_EQ(LoadSettings(m_reg).joinOrder, JoinOrderPolicy::AlwaysAsk);
-    store({{"KitFileAsk", "7"}, {"DeleteSplitFiles", "true"}});
+    store({{"KitFileAsk", "7"}, {"DeleteSplitFiles", "true"}, {"ChecksumFile", "no"}});
     settings = LoadSettings(m_reg);
+    EXPECT_TRUE(settings.checksumFile);
     EXPECT_EQ(settings.joinOrder, JoinOrderPolicy::AskWhenUnclear);
     EXPECT_FALSE(settings.deleteSplitFiles);
 }
@@ -131,12 +135,13 @@ TEST_F(SplitSettingsTest, SaveWritesEveryValueAsItStandsAndLoadsItBack) {
     settings.shellScript = false;
     settings.joinOrder = JoinOrderPolicy::AlwaysAsk;
     settings.deleteSplitFiles = true;
+    settings.checksumFile = false;
     SaveSettings(m_reg, settings);
 
     const QMap<QString, QString> expected{
         {"SplitMode", "2"},  {"SizeIndex", "6"},         {"Size", "abc"},         {"FileCount", "12"},
         {"BatchFile", "0"},  {"BatchDelSplitFile", "0"}, {"BatchDelItself", "1"}, {"DeleteSplitFiles", "1"},
-        {"KitFileAsk", "2"}, {"ShellScript", "0"},
+        {"KitFileAsk", "2"}, {"ShellScript", "0"},       {"ChecksumFile", "0"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(m_reg.Pop(it.key()), it.value()) << it.key().toStdString();
