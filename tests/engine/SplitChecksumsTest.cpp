@@ -16,7 +16,7 @@ std::string sha256Of(const std::string& bytes) {
 }
 
 SplitRequest checksummedSplit(const TempDir& dir, std::int64_t partSize) {
-    SplitRequest request{dir / "name", dir.path().string(), partSize, std::nullopt};
+    SplitRequest request = splitRequest(dir / "name", dir.path().string(), partSize, std::nullopt);
     request.checksums = true;
     return request;
 }
@@ -99,7 +99,7 @@ TEST(SplitChecksums, NoChecksumFileAfterAStopOrAFailureOrWhenNotAsked) {
     EXPECT_FALSE(exists(dir / "name.sha256"));
     ASSERT_EQ(::unlink((dir / "name.002").c_str()), 0);
 
-    const SplitResult plain = splitFile({dir / "name", dir.path().string(), 4, std::nullopt}, host);
+    const SplitResult plain = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), host);
     EXPECT_EQ(plain.outcome, OperationOutcome::Completed);
     EXPECT_FALSE(plain.checksumFileWritten);
     EXPECT_FALSE(exists(dir / "name.sha256"));
@@ -125,7 +125,7 @@ TEST(SplitChecksums, AFolderThatRefusesTheChecksumFileFailsTheSplitNamingIt) {
 TEST(SplitChecksums, ASourceTheKernelCannotCopyIsHashedThroughTheBuffer) {
     TempDir dir;
     const std::string content = readFile("/proc/version");
-    SplitRequest request{"/proc/version", dir.path().string(), 10, std::nullopt};
+    SplitRequest request = splitRequest("/proc/version", dir.path().string(), 10, std::nullopt);
     request.checksums = true;
     ScriptedHost host;
 

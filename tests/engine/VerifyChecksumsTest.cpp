@@ -13,7 +13,7 @@ using State = FileCheck::State;
 // "name" split into name.001 ... name.003 with its checksum file.
 void splitWithChecksums(const TempDir& dir) {
     writeScrambledFile(dir / "name", 2500);
-    SplitRequest request{dir / "name", dir.path().string(), 1000, std::nullopt};
+    SplitRequest request = splitRequest(dir / "name", dir.path().string(), 1000, std::nullopt);
     request.checksums = true;
     ScriptedHost host;
     ASSERT_EQ(splitFile(request, host).outcome, OperationOutcome::Completed);
