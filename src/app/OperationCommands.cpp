@@ -117,7 +117,9 @@ bool OperationCommands::confirmMissingParts(const JoinPlan& plan) const {
            MessageAnswer::Yes;
 }
 
-void OperationCommands::reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const {
+void OperationCommands::reportLeftOut(const JoinResult& result, std::vector<std::string> leftOut) const {
+    // The checksum file the join checked itself against needs no word.
+    std::erase(leftOut, result.checksumPath);
     if (result.outcome != OperationOutcome::Completed || leftOut.empty())
         return;
     showMessage(OperationTextById(OperationText::CompanionsLeftOut, m_window.languageCode())

@@ -43,7 +43,7 @@ private:
     // A join whose recognised parts lack a number goes on only when the user says so.
     bool confirmMissingParts(const JoinPlan& plan) const;
     // After a join: the listed companion files that were not joined.
-    void reportLeftOut(const JoinResult& result, const std::vector<std::string>& leftOut) const;
+    void reportLeftOut(const JoinResult& result, std::vector<std::string> leftOut) const;
     // After a split: how many parts of an earlier split it removed.
     void reportStaleParts(const SplitResult& result) const;
     // Why a join failed or was refused, where the general texts do not say it.

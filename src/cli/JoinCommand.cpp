@@ -63,7 +63,8 @@ bool SetKnownBeyondTheFiles(const std::string& firstPart, const JoinArguments& a
         return true;
     const std::string name = arguments.outputName.value_or(defaultJoinOutputName(firstPart));
     struct stat status {};
-    return ::lstat(joinJournalPath(folder + name).c_str(), &status) == 0;
+    const std::string separator = !folder.empty() && folder.back() == '/' ? "" : "/";
+    return ::lstat(joinJournalPath(folder + separator + name).c_str(), &status) == 0;
 }
 
 // Part-number order when every part has a number, else the order given (and the user is told).

@@ -391,8 +391,8 @@ TEST_F(ParcelonProgramTest, PartOneAloneJoinsTheWholeRunWithoutTheCompanionFiles
     const ParcelonRun split = run({"split", "data.bin", "-s", "1", "-d", "parts", "--batch", "-q"});
     ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
     ASSERT_TRUE(exists("parts/data.bin.1002"));
-    write("parts/data.bin.sh", "#!/bin/sh\n");
-    write("parts/data.bin.sha256", "0000  data.bin.001\n");
+    ASSERT_TRUE(exists("parts/data.bin.sh"));
+    ASSERT_TRUE(exists("parts/data.bin.sha256"));
 
     for (const QString& given : {QStringLiteral("parts/data.bin.001"), QStringLiteral("parts/data.bin")}) {
         SCOPED_TRACE(given.toStdString());
