@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 MessageService* g_current = nullptr;
@@ -20,6 +23,18 @@ QString buttonText(QMessageBox::StandardButton button) {
     default:
         return QStringLiteral("OK");
     }
+}
+
+// Room for what the window manager draws beside the title: the window icon, its buttons and the
+// frame's margins.
+constexpr int TitleDecorationRoom = 140;
+
+// Wide enough that the window manager shows the whole title, which it draws in its own, often
+// bold, font.
+int widthShowingTitle(const QString& caption) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + TitleDecorationRoom;
 }
 
 QMessageBox::Icon iconFor(int flags) {
@@ -68,6 +83,10 @@ MessageAnswer DialogMessageService::showMessage(const QString& text, const QStri
     QMessageBox box(iconFor(flags), caption, text, buttonsFor(flags), QApplication::activeWindow());
     for (QAbstractButton* button : box.buttons())
         button->setText(buttonText(box.standardButton(button)));
+    // A message box sizes itself to its text; only a spacer in its grid makes it wider.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthShowingTitle(caption), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -88,6 +107,7 @@ std::optional<QString> DialogMessageService::inputText(const QString& caption, c
     box.setTextValue(defaultText);
     box.setOkButtonText(buttonText(QMessageBox::Ok));
     box.setCancelButtonText(buttonText(QMessageBox::Cancel));
+    box.setMinimumWidth(widthShowingTitle(caption));
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

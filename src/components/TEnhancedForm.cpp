@@ -10,10 +10,16 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <qdrawutil.h>
 
 namespace {
+
+// How often, and how far apart, a restored form is looked at until the window manager shows it.
+constexpr int RestoreChecks = 5;
+constexpr int RestoreCheckMs = 100;
 
 QWidget* checkedForm(QObject* owner) {
     auto* form = qobject_cast<QWidget*>(owner);
@@ -112,7 +118,7 @@ void TEnhancedForm::Loaded() {
 
 void TEnhancedForm::Paint() {
     if (m_enabled && m_titleBar->Enabled() && m_borderStyle != TBorderStyle::bsNone) {
-        m_frame->apply(nonClientMargins(m_borderStyle, m_titleBar->metrics()));
+        m_frame->apply(nonClientMargins(m_borderStyle, frameMetrics()));
     } else {
         m_mouse->reset();
         m_frame->remove();
@@ -131,7 +137,11 @@ QRect TEnhancedForm::clientRect() const {
 TEFNonClientLayout TEnhancedForm::nonClientLayout() const {
     if (!drawsFrame())
         return {};
-    return ::nonClientLayout(m_form->size(), m_borderStyle, m_borderIcons, m_titleBar->metrics());
+    return ::nonClientLayout(m_form->size(), m_borderStyle, m_borderIcons, frameMetrics());
+}
+
+TEFMetrics TEnhancedForm::frameMetrics() const {
+    return m_form->isMaximized() ? withoutFrame(m_titleBar->metrics()) : m_titleBar->metrics();
 }
 
 bool TEnhancedForm::formTracksMouse() const {
@@ -144,12 +154,30 @@ void TEnhancedForm::repaintNonClient() {
 }
 
 void TEnhancedForm::showFormAndApplication() {
-    if (m_form->isMinimized())
-        m_form->showNormal();
-    else
-        m_form->show();
+    restoreForm();
+    m_restoreChecksLeft = RestoreChecks;
+    QTimer::singleShot(RestoreCheckMs, this, &TEnhancedForm::checkRestored);
+}
+
+void TEnhancedForm::restoreForm() {
+    // A maximised form comes back maximised; only the minimised state goes.
+    m_form->setWindowState((m_form->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    m_form->show();
     m_form->raise();
     m_form->activateWindow();
+}
+
+void TEnhancedForm::checkRestored() {
+    // The window manager may answer the minimise that hid the form only after the form was shown
+    // again, and then keep it iconic. Mapped anew, it takes the form's normal state.
+    if (!m_form->isVisible() || --m_restoreChecksLeft < 0)
+        return;
+    const QWindow* window = m_form->windowHandle();
+    if (!m_form->isMinimized() && window && window->isExposed())
+        return;
+    m_form->hide();
+    restoreForm();
+    QTimer::singleShot(RestoreCheckMs, this, &TEnhancedForm::checkRestored);
 }
 
 void TEnhancedForm::hideFormAndApplication() {
@@ -181,6 +209,10 @@ bool TEnhancedForm::eventFilter(QObject* watched, QEvent* event) {
         repaintNonClient();
         break;
     case QEvent::WindowStateChange:
+        // Maximised, the frame goes and the caption runs from edge to edge.
+        if (m_form->isMaximized() !=
+            static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMaximized))
+            Paint();
         repaintNonClient();
         if (m_form->isMinimized())
             QMetaObject::invokeMethod(
@@ -233,7 +265,8 @@ void TEnhancedForm::paintNonClient(QPainter& painter, const QRegion& exposed) {
     }
     QPainter buffer(&m_nonClientBuffer);
     buffer.fillRect(m_form->rect(), m_form->palette().color(QPalette::Window));
-    qDrawWinPanel(&buffer, m_form->rect(), m_form->palette(), false);
+    if (!m_form->isMaximized())
+        qDrawWinPanel(&buffer, m_form->rect(), m_form->palette(), false);
     m_titleBar->paintCaption(buffer, nonClientLayout(), {m_titleBar->isActive(), m_mouse->pressedButton()});
     buffer.end();
     painter.save();

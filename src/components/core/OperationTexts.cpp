@@ -22,6 +22,10 @@ constexpr TextPair Texts[] = {
      u"The operation cannot be carried out as asked; nothing was written."},
     {u"Unter den Dateien wurde keine Teildatei erkannt.\nEs wurde nichts verbunden.",
      u"None of the files was recognised as a part.\nNothing was joined."},
+    {u"Die Datei endet vor der ersten Dateiposition.\nEs wurde keine Datei erstellt.",
+     u"The file ends before the first fileposition.\nNo file was written."},
+    {u"Der Name '%1' enthält einen Ordner.\nGeben Sie einen Dateinamen ohne \"/\" ein.",
+     u"The name '%1' holds a folder.\nPlease enter a file name without \"/\"."},
 };
 
 } // namespace

@@ -9,6 +9,8 @@ enum class OperationText {
     UnsafeBatchName,   // %1 the name
     InvalidRequest,    // the operation cannot be carried out as asked
     NothingRecognised, // a join without the order dialog found no part
+    NothingCut,        // a special split whose file ends before its first position
+    NameWithFolder,    // %1 a new file name that holds a folder
 };
 
 QString OperationTextById(OperationText text, int languageCode);
