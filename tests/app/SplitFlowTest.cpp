@@ -110,11 +110,12 @@ TEST_F(SplitFlow, WritesThePartsAndTheBatchFileIntoTheChosenFolderAndLeavesTheCu
 TEST_F(SplitFlow, ARelativePathCountsFromTheOfferedFolderOnce) {
     windowWithSource();
     store().Push("LastDestDir", destination());
+    const QString sub = destinationFile(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir().mkdir(sub));
     m_destinationScript.proceedIn(QStringLiteral("sub"));
 
     split();
 
-    const QString sub = destinationFile(QStringLiteral("sub"));
     EXPECT_EQ(QDir(sub).entryList(QDir::Files, QDir::Name),
               QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat"}));
     EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral("/sub")));
