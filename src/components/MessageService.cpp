@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpacerItem>
 
@@ -28,6 +29,8 @@ QString buttonText(QMessageBox::StandardButton button) {
 // Room for what the window manager draws beside the title: the window icon, its buttons and the
 // frame's margins.
 constexpr int TitleDecorationRoom = 140;
+// The input box's own margins beside its text field.
+constexpr int FieldMargins = 22;
 
 // Wide enough that the window manager shows the whole title, which it draws in its own, often
 // bold, font.
@@ -107,7 +110,9 @@ std::optional<QString> DialogMessageService::inputText(const QString& caption, c
     box.setTextValue(defaultText);
     box.setOkButtonText(buttonText(QMessageBox::Ok));
     box.setCancelButtonText(buttonText(QMessageBox::Cancel));
-    box.setMinimumWidth(widthShowingTitle(caption));
+    // The box's layout fixes its size to its contents; a wide enough field widens it.
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMinimumWidth(widthShowingTitle(caption) - FieldMargins);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
