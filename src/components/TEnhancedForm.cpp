@@ -117,8 +117,12 @@ void TEnhancedForm::Loaded() {
 }
 
 void TEnhancedForm::Paint() {
+    applyFrame(false);
+}
+
+void TEnhancedForm::applyFrame(bool keepWindowSize) {
     if (m_enabled && m_titleBar->Enabled() && m_borderStyle != TBorderStyle::bsNone) {
-        m_frame->apply(nonClientMargins(m_borderStyle, frameMetrics()));
+        m_frame->apply(nonClientMargins(m_borderStyle, frameMetrics()), keepWindowSize);
     } else {
         m_mouse->reset();
         m_frame->remove();
@@ -212,7 +216,7 @@ bool TEnhancedForm::eventFilter(QObject* watched, QEvent* event) {
         // Maximised, the frame goes and the caption runs from edge to edge.
         if (m_form->isMaximized() !=
             static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMaximized))
-            Paint();
+            applyFrame(true);
         repaintNonClient();
         if (m_form->isMinimized())
             QMetaObject::invokeMethod(

@@ -69,6 +69,7 @@ protected:
 
 private:
     TEFMetrics frameMetrics() const;
+    void applyFrame(bool keepWindowSize);
     void restoreForm();
     void checkRestored();
     bool paintAfterForm(QPaintEvent* event);
