@@ -166,20 +166,24 @@ void TEnhancedForm::showFormAndApplication() {
 void TEnhancedForm::restoreForm() {
     // A maximised form comes back maximised; only the minimised state goes.
     m_form->setWindowState((m_form->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    // The platform window can still be minimised while the form no longer knows: mapped so, the
+    // window manager would iconify it at once.
+    if (QWindow* window = m_form->windowHandle())
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
     m_form->show();
     m_form->raise();
     m_form->activateWindow();
 }
 
 void TEnhancedForm::checkRestored() {
-    // The window manager may answer the minimise that hid the form only after the form was shown
-    // again, and then keep it iconic. Mapped anew, it takes the form's normal state.
-    if (!m_form->isVisible() || --m_restoreChecksLeft < 0)
-        return;
+    // The window manager may answer the minimise that took the form to the tray only after the
+    // form was shown again, and iconify it once more: then it is restored again.
     const QWindow* window = m_form->windowHandle();
-    if (!m_form->isMinimized() && window && window->isExposed())
+    const bool restored = m_form->isVisible() && !m_form->isMinimized() && window && window->isExposed();
+    if (restored || --m_restoreChecksLeft <= 0) {
+        m_restoreChecksLeft = 0;
         return;
-    m_form->hide();
+    }
     restoreForm();
     QTimer::singleShot(RestoreCheckMs, this, &TEnhancedForm::checkRestored);
 }
@@ -218,7 +222,8 @@ bool TEnhancedForm::eventFilter(QObject* watched, QEvent* event) {
             static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMaximized))
             applyFrame(true);
         repaintNonClient();
-        if (m_form->isMinimized())
+        // While a restore is being checked, a minimise comes from the window manager's late answer.
+        if (m_form->isMinimized() && m_restoreChecksLeft == 0)
             QMetaObject::invokeMethod(
                 this, [this] { m_trayIcon->minimizeRule(); }, Qt::QueuedConnection);
         break;
