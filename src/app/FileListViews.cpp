@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QStyle>
+#include <QStyleOption>
 #include <QTreeView>
 #include <algorithm>
 
@@ -73,6 +74,28 @@ void FileListViews::setModel(QAbstractItemModel* model) {
     const int textMargins = 2 * (m_report->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_report) + 1);
     const int dateWidth = m_report->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00 00:00")) + textMargins;
     m_report->setColumnWidth(ColumnDate, std::max(ColumnWidths[ColumnDate], dateWidth));
+    widenColumnsToCaptions();
+    connect(model, &QAbstractItemModel::headerDataChanged, this, &FileListViews::widenColumnsToCaptions,
+            Qt::UniqueConnection);
+}
+
+void FileListViews::widenColumnsToCaptions() {
+    QAbstractItemModel* model = m_report->model();
+    QHeaderView* header = m_report->header();
+    // Any column may carry the sort arrow, so each is measured with it.
+    QIcon arrow;
+    for (int column = 0; column < model->columnCount() && arrow.isNull(); ++column)
+        arrow = model->headerData(column, Qt::Horizontal, Qt::DecorationRole).value<QIcon>();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.section = column;
+        option.text = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        option.icon = arrow;
+        const int width = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width();
+        if (m_report->columnWidth(column) < width)
+            m_report->setColumnWidth(column, width);
+    }
 }
 
 QAbstractItemModel* FileListViews::model() const {

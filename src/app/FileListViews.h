@@ -50,6 +50,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // No column is narrower than its caption with the sort arrow beside it.
+    void widenColumnsToCaptions();
+
     QTreeView* m_report;
     QListView* m_names;
     NameSizeDelegate* m_nameSizes;

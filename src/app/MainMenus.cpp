@@ -169,7 +169,8 @@ void MainMenus::addNodes(QWidget* owner, QMenu* target, const std::vector<Node>&
         }
         auto* action = new QAction(owner);
         action->setObjectName(node.name);
-        action->setIcon(MainPictures::menuImage(node.image));
+        action->setIcon(node.tick == Tick::None ? MainPictures::menuImage(node.image)
+                                                : MainPictures::checkableMenuImage(node.image));
         action->setIconVisibleInMenu(true);
         if (!node.shortcut.isEmpty()) {
             action->setShortcut(node.shortcut);

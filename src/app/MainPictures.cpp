@@ -1,10 +1,34 @@
 #include "app/MainPictures.h"
 
+#include <QPainter>
+#include <QPainterPath>
 #include <array>
 
 namespace {
 QIcon iconFrom(const char* resource) {
     return QIcon(QString::fromLatin1(resource));
+}
+
+// The picture with a bold check mark over its lower right half: a style draws a ticked item's
+// picture in place of the tick, and a faint sunken frame around it is easily missed.
+QPixmap withTick(const QPixmap& picture) {
+    QPixmap ticked(picture.size());
+    ticked.fill(Qt::transparent);
+    QPainter painter(&ticked);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(0.55);
+    painter.drawPixmap(0, 0, picture);
+    painter.setOpacity(1);
+    const qreal unit = picture.width() / 16.0;
+    QPainterPath tick;
+    tick.moveTo(4 * unit, 8.5 * unit);
+    tick.lineTo(7 * unit, 12 * unit);
+    tick.lineTo(13 * unit, 3.5 * unit);
+    painter.setPen(QPen(Qt::white, 4.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+    painter.setPen(QPen(Qt::black, 2.2 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(tick);
+    return ticked;
 }
 } // namespace
 
@@ -19,6 +43,14 @@ QIcon menuImage(int index) {
     if (index < 0 || index >= static_cast<int>(files.size()))
         return {};
     return iconFrom(files[static_cast<std::size_t>(index)]);
+}
+
+QIcon checkableMenuImage(int index) {
+    QIcon icon = menuImage(index);
+    if (icon.isNull())
+        return icon;
+    icon.addPixmap(withTick(icon.pixmap(16, 16)), QIcon::Normal, QIcon::On);
+    return icon;
 }
 
 QIcon toolbarImage(int index) {

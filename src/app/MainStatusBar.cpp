@@ -2,9 +2,11 @@
 
 #include "app/MainPictures.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -73,4 +75,24 @@ void MainStatusBar::resizeEvent(QResizeEvent* event) {
     m_greenLamp->move(barWidth - RightLampFromRight, top);
     m_greyRightLamp->move(barWidth - RightLampFromRight, top);
     m_progressBar->setFixedHeight(std::min(20, event->size().height() - 2));
+}
+
+bool MainStatusBar::event(QEvent* event) {
+    // At the window's first size the time panel has no room, so the bar and the percentage
+    // also tell the remaining time; a tip the progress bar does not take comes here.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString remaining = panelText(TimePanel);
+        const bool overProgress = m_progressBar->geometry().contains(help->pos()) ||
+                                  panelRect(ProgressPanel).contains(help->pos()) ||
+                                  panelRect(PercentPanel).contains(help->pos());
+        if (overProgress && !remaining.isEmpty()) {
+            QToolTip::showText(help->globalPos(), remaining, this);
+            return true;
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    return TBStatus::event(event);
 }

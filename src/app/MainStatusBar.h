@@ -23,6 +23,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Over the progress bar and the percentage: the remaining time as a tip.
+    bool event(QEvent* event) override;
 
 private:
     QLabel* addLamp(const char* name, const QPixmap& picture);

@@ -2,6 +2,7 @@
 // line, delete, clear and select all.
 #include "app/MainWindow.h"
 
+#include "app/AddFilesDialog.h"
 #include "app/FileListModel.h"
 #include "app/FileListViews.h"
 #include "app/ListQuestions.h"
@@ -10,7 +11,6 @@
 #include "components/MessageService.h"
 
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -37,8 +37,8 @@ void MainWindow::addFilesByDialog() {
     const QString title = textById(AddDialogTitleText);
     const QString folder = m_reg.Pop(LastSourceDirValue);
     const QString filter = FileDialogFilter(m_openDialogFilter);
-    const QStringList chosen = m_chooseFiles ? m_chooseFiles(title, folder, filter)
-                                             : QFileDialog::getOpenFileNames(this, title, folder, filter);
+    const QStringList chosen =
+        m_chooseFiles ? m_chooseFiles(title, folder, filter) : chooseFilesToAdd(this, title, folder, filter);
     if (chosen.isEmpty())
         return;
     m_files->AddFilesToList(chosen);

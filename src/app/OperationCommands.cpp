@@ -24,7 +24,6 @@
 #include "engine/SpecialSplit.h"
 #include "engine/SplitFile.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace {
@@ -209,7 +208,6 @@ void OperationCommands::Splitten1Click() {
     if (!folder)
         return;
     m_state.PartNames.clear();
-    QDir::setCurrent(*folder);
 
     SplitRequest request;
     request.sourcePath = source->path;
@@ -255,8 +253,14 @@ void OperationCommands::Spezial1Click() {
                                                                                         : CutCounting::FromPreviousPart;
 
     beginCopy(FileSizeOf(QString::fromStdString(source->path)));
-    m_runner.start<SpecialSplitResult>([request](OperationHost& host) { return specialSplit(request, host); },
-                                       [this](const SpecialSplitResult& result) { endOperation(result, true); });
+    m_runner.start<SpecialSplitResult>(
+        [request](OperationHost& host) { return specialSplit(request, host); },
+        [this](const SpecialSplitResult& result) {
+            endOperation(result, true);
+            // The file may have shrunk since the dialog checked it.
+            if (result.outcome == OperationOutcome::Completed && result.partPaths.empty())
+                showMessage(OperationTextById(OperationText::NothingCut, m_window.languageCode()), MbExclamationOk);
+        });
 }
 
 void OperationCommands::Zusammenfhren1Click() {

@@ -2,6 +2,7 @@
 
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
+#include "components/core/OperationTexts.h"
 #include "components/core/ProgramIdentity.h"
 
 WindowQuestions::WindowQuestions(LanguageSource language, StatusSink showInStatus)
@@ -38,5 +39,12 @@ ExistingOutputChoice WindowQuestions::existingOutput(const QString& path) {
 }
 
 std::optional<QString> WindowQuestions::newOutputName(const QString& currentName) {
-    return MessageService::current().inputText(text(22), text(23), currentName);
+    for (;;) {
+        std::optional<QString> name = MessageService::current().inputText(text(22), text(23), currentName);
+        // The output stays in the destination folder: a name with a folder is asked for again.
+        if (!name || !name->contains(u'/'))
+            return name;
+        MessageService::current().showMessage(OperationTextById(OperationText::NameWithFolder, m_language()).arg(*name),
+                                              ProgramIdentity::MessageTitle, MbExclamationOk);
+    }
 }

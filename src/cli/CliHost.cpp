@@ -4,6 +4,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/StopSignal.h"
 #include "cli/Terminal.h"
+#include "components/core/OperationTexts.h"
 
 namespace {
 
@@ -85,10 +86,16 @@ std::optional<std::string> CliHost::newOutputName(const std::string& currentName
     const QString question = MainText(NewNameCaption, m_languageCode) + QStringLiteral(" (") +
                              QString::fromStdString(currentName) + QStringLiteral(")\n") +
                              MainText(NewNamePrompt, m_languageCode) + QStringLiteral(": ");
-    const std::optional<QString> answer = AskLine(question);
-    if (!answer)
-        return std::nullopt;
-    return answer->trimmed().toStdString();
+    for (;;) {
+        const std::optional<QString> answer = AskLine(question);
+        if (!answer)
+            return std::nullopt;
+        const QString name = answer->trimmed();
+        // As with -o: the output stays in the destination folder.
+        if (!name.contains(u'/'))
+            return name.toStdString();
+        PrintError(OperationTextById(OperationText::NameWithFolder, m_languageCode).arg(name));
+    }
 }
 
 void CliHost::tell(const QString& text) {

@@ -2,8 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 MessageService* g_current = nullptr;
@@ -20,6 +24,20 @@ QString buttonText(QMessageBox::StandardButton button) {
     default:
         return QStringLiteral("OK");
     }
+}
+
+// Room for what the window manager draws beside the title: the window icon, its buttons and the
+// frame's margins.
+constexpr int TitleDecorationRoom = 140;
+// The input box's own margins beside its text field.
+constexpr int FieldMargins = 22;
+
+// Wide enough that the window manager shows the whole title, which it draws in its own, often
+// bold, font.
+int widthShowingTitle(const QString& caption) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + TitleDecorationRoom;
 }
 
 QMessageBox::Icon iconFor(int flags) {
@@ -68,6 +86,10 @@ MessageAnswer DialogMessageService::showMessage(const QString& text, const QStri
     QMessageBox box(iconFor(flags), caption, text, buttonsFor(flags), QApplication::activeWindow());
     for (QAbstractButton* button : box.buttons())
         button->setText(buttonText(box.standardButton(button)));
+    // A message box sizes itself to its text; only a spacer in its grid makes it wider.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthShowingTitle(caption), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
@@ -88,6 +110,9 @@ std::optional<QString> DialogMessageService::inputText(const QString& caption, c
     box.setTextValue(defaultText);
     box.setOkButtonText(buttonText(QMessageBox::Ok));
     box.setCancelButtonText(buttonText(QMessageBox::Cancel));
+    // The box's layout fixes its size to its contents; a wide enough field widens it.
+    if (auto* field = box.findChild<QLineEdit*>())
+        field->setMinimumWidth(widthShowingTitle(caption) - FieldMargins);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

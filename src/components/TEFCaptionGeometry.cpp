@@ -102,7 +102,19 @@ TEFNonClientLayout nonClientLayout(const QSize& window, TBorderStyle style, TBor
     layout.sizeable = isSizeable(style);
     layout.showsIcon =
         icons.testFlag(biSystemMenu) && (style == TBorderStyle::bsSingle || style == TBorderStyle::bsSizeable);
+    if (layout.showsIcon) {
+        const int side = metrics.smallIconSize;
+        // Centred in the strip: one pixel below its top on a classic 18-pixel caption.
+        layout.icon =
+            QRect(layout.text.left() + 2, layout.text.top() + (layout.text.height() - side + 1) / 2, side, side);
+    }
     return layout;
+}
+
+TEFMetrics withoutFrame(TEFMetrics metrics) {
+    metrics.sizingFrame = 0;
+    metrics.fixedFrame = 0;
+    return metrics;
 }
 
 Qt::Edges resizeEdgesAt(const TEFNonClientLayout& layout, const QSize& window, const QPoint& point) {

@@ -45,6 +45,7 @@ struct TEFNonClientLayout {
     QList<TEFButtonPlace> buttons; // right to left
     bool sizeable = false;
     bool showsIcon = false;
+    QRect icon; // the window icon at the caption's left end, when shown
 };
 
 bool isSizeable(TBorderStyle style);
@@ -65,6 +66,9 @@ QRect captionTextRect(const QRect& caption, int reservedWidth);
 
 TEFNonClientLayout nonClientLayout(const QSize& window, TBorderStyle style, TBorderIcons icons,
                                    const TEFMetrics& metrics);
+
+// The metrics of a maximised window: no frame, so the caption runs from edge to edge.
+TEFMetrics withoutFrame(TEFMetrics metrics);
 
 // Edges a press at point would drag: the frame of a sizeable window, with corner zones as long
 // as the caption is high. Empty elsewhere.

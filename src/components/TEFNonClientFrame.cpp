@@ -2,7 +2,7 @@
 
 #include <QLayout>
 
-void TEFNonClientFrame::apply(const QMargins& margins) {
+void TEFNonClientFrame::apply(const QMargins& margins, bool keepWindowSize) {
     if (!m_applied) {
         m_applied = true;
         m_formTracksMouse = m_form->hasMouseTracking();
@@ -10,21 +10,21 @@ void TEFNonClientFrame::apply(const QMargins& margins) {
         m_form->setMouseTracking(true);
         setFrameless(true);
     }
-    shift(margins - m_margins);
+    shift(margins - m_margins, keepWindowSize);
     m_margins = margins;
 }
 
 void TEFNonClientFrame::remove() {
     if (!m_applied)
         return;
-    shift(-m_margins);
+    shift(-m_margins, false);
     m_margins = {};
     setFrameless(false);
     m_form->setMouseTracking(m_formTracksMouse);
     m_applied = false;
 }
 
-void TEFNonClientFrame::shift(const QMargins& delta) {
+void TEFNonClientFrame::shift(const QMargins& delta, bool keepWindowSize) {
     if (delta.isNull())
         return;
     m_form->setContentsMargins(m_form->contentsMargins() + delta);
@@ -40,7 +40,7 @@ void TEFNonClientFrame::shift(const QMargins& delta) {
     if (m_form->minimumHeight() == m_form->maximumHeight())
         m_form->setFixedHeight(m_form->minimumHeight() + grow.height());
     const bool sizedByPlatform = m_form->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (!sizedByPlatform && (m_form->testAttribute(Qt::WA_Resized) || m_form->isVisible()))
+    if (!keepWindowSize && !sizedByPlatform && (m_form->testAttribute(Qt::WA_Resized) || m_form->isVisible()))
         m_form->resize(m_form->size() + grow);
 }
 

@@ -18,12 +18,13 @@ public:
     // Whether the form asked for mouse moves without a button itself.
     bool formTracksMouse() const { return m_formTracksMouse; }
 
-    // Frameless with these margins; called again, only the margins change.
-    void apply(const QMargins& margins);
+    // Frameless with these margins; called again, only the margins change. The window grows or
+    // shrinks with them unless keepWindowSize is set (the window manager has just sized it).
+    void apply(const QMargins& margins, bool keepWindowSize = false);
     void remove();
 
 private:
-    void shift(const QMargins& delta);
+    void shift(const QMargins& delta, bool keepWindowSize);
     void setFrameless(bool frameless);
 
     QPointer<QWidget> m_form;

@@ -1,8 +1,8 @@
 #include "TEFNonClientMouse.h"
 
+#include "TEFWindowMenu.h"
 #include "TEnhancedForm.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QWhatsThis>
 #include <QWidget>
@@ -11,6 +11,12 @@
 #include <utility>
 
 namespace {
+
+// The icon and the gap around it up to the caption's edges.
+QRect iconZone(const TEFNonClientLayout& layout) {
+    return QRect(layout.caption.left(), layout.caption.top(), layout.icon.right() + 2 - layout.caption.left(),
+                 layout.caption.height());
+}
 
 Qt::CursorShape cursorFor(Qt::Edges edges) {
     const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
@@ -93,6 +99,12 @@ bool TEFNonClientMouse::press(QMouseEvent* event, bool doubleClick) {
     }
     if (!layout.caption.contains(point))
         return true;
+    if (layout.showsIcon && iconZone(layout).contains(point) && !doubleClick) {
+        // Opened below the icon, as the platform's caption icon does.
+        const QPoint below = form->mapToGlobal(QPoint(layout.caption.left(), layout.caption.bottom() + 1));
+        showWindowMenu(*form, m_owner.borderIcons(), below);
+        return true;
+    }
     if (doubleClick)
         toggleMaximized();
     else if (!maximized)
@@ -121,8 +133,12 @@ bool TEFNonClientMouse::move(QMouseEvent* event) {
         return true;
     }
     case Gesture::CaptionPress:
-        if ((global - m_pressGlobal).manhattanLength() < QApplication::startDragDistance())
+        // The window follows from the first pixel: a caption press is never a click that a
+        // small slip of the mouse should keep from moving.
+        if (global == m_pressGlobal)
             return true;
+        // The window manager moves from where the pointer is now; the pixels since the press first.
+        form->move(m_startGeometry.topLeft() + global - m_pressGlobal);
         if (form->windowHandle() && form->windowHandle()->startSystemMove()) {
             m_gesture = Gesture::None;
             return true;

@@ -136,11 +136,8 @@ void TEFTitleBar::paintCaption(QPainter& painter, const TEFNonClientLayout& layo
         colors.caption);
 
     if (layout.showsIcon) {
-        const int side = m_metrics.smallIconSize;
-        // Centred in the strip: one pixel below its top on a classic 18-pixel caption.
-        const QPoint at(text.left() + 2, text.top() + (text.height() - side + 1) / 2);
-        painter.drawPixmap(QRect(at, QSize(side, side)), captionIcon(form, side));
-        text.setLeft(text.left() + 1 + side);
+        painter.drawPixmap(layout.icon, captionIcon(form, layout.icon.width()));
+        text.setLeft(text.left() + 1 + layout.icon.width());
     }
 
     const bool maximized = form.isMaximized();

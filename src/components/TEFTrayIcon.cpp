@@ -132,7 +132,7 @@ void TEFTrayIcon::startStep() {
     if (!isActive())
         return;
     QWidget* form = m_owner->form();
-    if (form->isMinimized()) {
+    if (form->isMinimized() && m_host->isAvailable()) {
         if (form->isVisible())
             m_owner->hideFormAndApplication();
         else
@@ -143,7 +143,8 @@ void TEFTrayIcon::startStep() {
 }
 
 void TEFTrayIcon::minimizeRule() {
-    if (isActive())
+    // Without a notification area there would be no way back to a hidden form.
+    if (isActive() && m_host->isAvailable())
         m_owner->hideFormAndApplication();
 }
 

@@ -65,7 +65,8 @@ public:
     void startStep();
     // One tick of the animation timer.
     void animationStep();
-    // The form was minimised: with an active icon it leaves the taskbar.
+    // The form was minimised: with an active icon in an existing notification area it leaves the
+    // taskbar.
     void minimizeRule();
     // A hidden form that was to start in the tray stays hidden when it is first shown.
     bool takeStartHidden();

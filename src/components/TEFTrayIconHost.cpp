@@ -60,3 +60,7 @@ void TEFSystemTrayIconHost::popUpMenu(QMenu& menu, const QPoint& globalPosition)
 QPoint TEFSystemTrayIconHost::cursorPosition() const {
     return QCursor::pos();
 }
+
+bool TEFSystemTrayIconHost::isAvailable() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}

@@ -25,6 +25,8 @@ public:
     virtual void deleteIcon() = 0;
     virtual void popUpMenu(QMenu& menu, const QPoint& globalPosition) = 0;
     virtual QPoint cursorPosition() const = 0;
+    // Whether the desktop has a notification area to put the icon into right now.
+    virtual bool isAvailable() const { return true; }
 
     void setHandler(Handler handler) { m_handler = std::move(handler); }
     // Passes a click on the icon to the tray icon.
@@ -45,6 +47,7 @@ public:
     void deleteIcon() override;
     void popUpMenu(QMenu& menu, const QPoint& globalPosition) override;
     QPoint cursorPosition() const override;
+    bool isAvailable() const override;
 
 private:
     std::unique_ptr<QSystemTrayIcon> m_icon;

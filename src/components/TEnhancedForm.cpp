@@ -10,10 +10,16 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <qdrawutil.h>
 
 namespace {
+
+// How often, and how far apart, a restored form is looked at until the window manager shows it.
+constexpr int RestoreChecks = 5;
+constexpr int RestoreCheckMs = 100;
 
 QWidget* checkedForm(QObject* owner) {
     auto* form = qobject_cast<QWidget*>(owner);
@@ -111,8 +117,12 @@ void TEnhancedForm::Loaded() {
 }
 
 void TEnhancedForm::Paint() {
+    applyFrame(false);
+}
+
+void TEnhancedForm::applyFrame(bool keepWindowSize) {
     if (m_enabled && m_titleBar->Enabled() && m_borderStyle != TBorderStyle::bsNone) {
-        m_frame->apply(nonClientMargins(m_borderStyle, m_titleBar->metrics()));
+        m_frame->apply(nonClientMargins(m_borderStyle, frameMetrics()), keepWindowSize);
     } else {
         m_mouse->reset();
         m_frame->remove();
@@ -131,7 +141,11 @@ QRect TEnhancedForm::clientRect() const {
 TEFNonClientLayout TEnhancedForm::nonClientLayout() const {
     if (!drawsFrame())
         return {};
-    return ::nonClientLayout(m_form->size(), m_borderStyle, m_borderIcons, m_titleBar->metrics());
+    return ::nonClientLayout(m_form->size(), m_borderStyle, m_borderIcons, frameMetrics());
+}
+
+TEFMetrics TEnhancedForm::frameMetrics() const {
+    return m_form->isMaximized() ? withoutFrame(m_titleBar->metrics()) : m_titleBar->metrics();
 }
 
 bool TEnhancedForm::formTracksMouse() const {
@@ -144,12 +158,34 @@ void TEnhancedForm::repaintNonClient() {
 }
 
 void TEnhancedForm::showFormAndApplication() {
-    if (m_form->isMinimized())
-        m_form->showNormal();
-    else
-        m_form->show();
+    restoreForm();
+    m_restoreChecksLeft = RestoreChecks;
+    QTimer::singleShot(RestoreCheckMs, this, &TEnhancedForm::checkRestored);
+}
+
+void TEnhancedForm::restoreForm() {
+    // A maximised form comes back maximised; only the minimised state goes.
+    m_form->setWindowState((m_form->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    // The platform window can still be minimised while the form no longer knows: mapped so, the
+    // window manager would iconify it at once.
+    if (QWindow* window = m_form->windowHandle())
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+    m_form->show();
     m_form->raise();
     m_form->activateWindow();
+}
+
+void TEnhancedForm::checkRestored() {
+    // The window manager may answer the minimise that took the form to the tray only after the
+    // form was shown again, and iconify it once more: then it is restored again.
+    const QWindow* window = m_form->windowHandle();
+    const bool restored = m_form->isVisible() && !m_form->isMinimized() && window && window->isExposed();
+    if (restored || --m_restoreChecksLeft <= 0) {
+        m_restoreChecksLeft = 0;
+        return;
+    }
+    restoreForm();
+    QTimer::singleShot(RestoreCheckMs, this, &TEnhancedForm::checkRestored);
 }
 
 void TEnhancedForm::hideFormAndApplication() {
@@ -181,8 +217,13 @@ bool TEnhancedForm::eventFilter(QObject* watched, QEvent* event) {
         repaintNonClient();
         break;
     case QEvent::WindowStateChange:
+        // Maximised, the frame goes and the caption runs from edge to edge.
+        if (m_form->isMaximized() !=
+            static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMaximized))
+            applyFrame(true);
         repaintNonClient();
-        if (m_form->isMinimized())
+        // While a restore is being checked, a minimise comes from the window manager's late answer.
+        if (m_form->isMinimized() && m_restoreChecksLeft == 0)
             QMetaObject::invokeMethod(
                 this, [this] { m_trayIcon->minimizeRule(); }, Qt::QueuedConnection);
         break;
@@ -233,7 +274,8 @@ void TEnhancedForm::paintNonClient(QPainter& painter, const QRegion& exposed) {
     }
     QPainter buffer(&m_nonClientBuffer);
     buffer.fillRect(m_form->rect(), m_form->palette().color(QPalette::Window));
-    qDrawWinPanel(&buffer, m_form->rect(), m_form->palette(), false);
+    if (!m_form->isMaximized())
+        qDrawWinPanel(&buffer, m_form->rect(), m_form->palette(), false);
     m_titleBar->paintCaption(buffer, nonClientLayout(), {m_titleBar->isActive(), m_mouse->pressedButton()});
     buffer.end();
     painter.save();

@@ -60,6 +60,7 @@ public:
     TEFNonClientLayout nonClientLayout() const;
     bool formTracksMouse() const;
     void repaintNonClient();
+    // Shows the form again, also after a minimise that took it to the tray.
     void showFormAndApplication();
     void hideFormAndApplication();
 
@@ -67,6 +68,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TEFMetrics frameMetrics() const;
+    void applyFrame(bool keepWindowSize);
+    void restoreForm();
+    void checkRestored();
     bool paintAfterForm(QPaintEvent* event);
     void paintNonClient(QPainter& painter, const QRegion& exposed);
     void systemSettingsChanged();
@@ -82,4 +87,5 @@ private:
     std::unique_ptr<TEFTrayIcon> m_trayIcon;
     std::unique_ptr<TEFWallPaper> m_wallPaper;
     QPixmap m_nonClientBuffer;
+    int m_restoreChecksLeft = 0;
 };

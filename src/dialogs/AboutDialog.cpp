@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,11 +111,11 @@ void AboutDialog::buildLayout() {
     auto* rights = makeLabel(this, "Label3");
     rights->setText(AboutRightsNotice.toString());
     rights->setFont(pixelFont(QStringLiteral("Arial"), 10, false));
-    auto* close = makeSpeedButton(this, "BitBtn1", style()->standardIcon(QStyle::SP_DialogCloseButton));
-    connect(close, &QToolButton::clicked, this, &AboutDialog::accept);
+    m_close = makeSpeedButton(this, "BitBtn1", style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(m_close, &QToolButton::clicked, this, &AboutDialog::accept);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(rights, 1);
-    bottom->addWidget(close);
+    bottom->addWidget(m_close);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 6);
@@ -171,6 +172,13 @@ void AboutDialog::prepareShowing() {
     m_makerAddress->setText(TextById(1, m_languageCode));
     setWindowTitle(TextById(2, m_languageCode) + ProgramIdentity::Name + ProgramIdentity::Version);
     m_version->setText(TextById(3, m_languageCode) + ProgramIdentity::Version);
+}
+
+void AboutDialog::keyPressEvent(QKeyEvent* event) {
+    if (isEnterKey(*event))
+        m_close->click();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QLabel;
+class QToolButton;
 class TBHTML;
 
 // The about dialog: product, version, author, the rights notice and two clickable web addresses.
@@ -25,6 +26,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter presses Close.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildLayout();
@@ -35,5 +38,6 @@ private:
     QLabel* m_makerAddress = nullptr;
     QLabel* m_productAddress = nullptr;
     QLabel* m_version = nullptr;
+    QToolButton* m_close = nullptr;
     int m_languageCode = 0;
 };

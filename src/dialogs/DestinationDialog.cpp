@@ -5,6 +5,7 @@
 #include "components/core/ProgramIdentity.h"
 #include "dialogs/DestinationDialogTexts.h"
 #include "dialogs/DialogWidgets.h"
+#include "dialogs/TypedFolderPath.h"
 
 #include <QDir>
 #include <QEvent>
@@ -108,7 +109,8 @@ void DestinationDialog::prepareShowing() {
     proceedButton()->setEnabled(false);
     applyCaptions(this, DestinationCaptions, languageCode());
     m_path->setText(m_destDir.isEmpty() ? QDir::homePath() + u'/' : m_destDir);
-    setTreePath(m_path->text());
+    // A folder that has gone since it was stored keeps its text; the tree opens where it was.
+    setTreePath(nearestExistingFolder(absoluteTypedFolder(m_path->text(), QDir::homePath())));
     m_path->setFocus();
 }
 
@@ -145,13 +147,21 @@ void DestinationDialog::done(int result) {
     ProceedCancelDialog::done(result);
 }
 
+QString DestinationDialog::typedFolder() const {
+    const QString shown = treePath();
+    return absoluteTypedFolder(m_path->text(), shown.isEmpty() ? QDir::homePath() : shown);
+}
+
 void DestinationDialog::Timer1Timer() {
-    proceedButton()->setEnabled(isFolder(m_path->text()));
+    proceedButton()->setEnabled(isFolder(typedFolder()));
 }
 
 void DestinationDialog::SpeedButton1Click() {
-    if (isFolder(m_path->text())) {
-        setTreePath(m_path->text());
+    const QString folder = typedFolder();
+    if (isFolder(folder)) {
+        // The field names the folder whole, so a second Go or Weiter cannot take it further down.
+        m_path->setText(folder);
+        setTreePath(folder);
     } else {
         showMessage(6);
         m_path->setText(treePath());
@@ -159,13 +169,14 @@ void DestinationDialog::SpeedButton1Click() {
 }
 
 void DestinationDialog::proceed() {
-    const QString path = m_path->text();
+    const QString path = typedFolder();
     if (!isFolder(path))
         CreateFolderPath(path);
     if (!isFolder(path)) {
         showMessage(1);
         return;
     }
+    m_path->setText(path);
     m_destDir = path;
     accept();
 }
@@ -174,7 +185,7 @@ void DestinationDialog::BitBtn4Click() {
     const QString name = MessageService::current().inputText(TextById(3), TextById(4), QString()).value_or(QString());
     if (!name.isEmpty()) {
         const QString remembered = m_path->text();
-        QString path = remembered;
+        QString path = remembered.isEmpty() ? treePath() : typedFolder();
         if (!path.endsWith(u'/'))
             path += u'/';
         path += name;
@@ -184,10 +195,12 @@ void DestinationDialog::BitBtn4Click() {
             m_path->setText(remembered);
         }
     }
-    if (isFolder(m_path->text()))
-        setTreePath(m_path->text());
-    else
+    if (const QString folder = typedFolder(); isFolder(folder)) {
+        m_path->setText(folder);
+        setTreePath(folder);
+    } else {
         m_path->setText(treePath());
+    }
 }
 
 bool DestinationDialog::CreateFolderPath(const QString& path) {

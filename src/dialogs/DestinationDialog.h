@@ -18,10 +18,10 @@ public:
 
     // The folder proposed at the next showing; the user's home folder when empty.
     void setDestDir(const QString& folder) { m_destDir = folder; }
-    // After Weiter: the path field's text as it stood; otherwise the folder proposed.
+    // After Weiter: the absolute folder the path field named; otherwise the folder proposed.
     const QString& DestDir() const { return m_destDir; }
 
-    // Creates the missing folders along the path; true when the path is a folder afterwards.
+    // Creates the missing folders along an absolute path; true when it is a folder afterwards.
     static bool CreateFolderPath(const QString& path);
     QString TextById(int id) const;
 
@@ -36,6 +36,9 @@ public:
 
     // The folder selected in the tree, ending with "/"; empty text when none is.
     QString treePath() const;
+    // The absolute folder the path field names: a path that is not absolute counts from the
+    // folder the tree shows, "~" from the home folder.
+    QString typedFolder() const;
 
     void setVisible(bool visible) override;
     void done(int result) override;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -80,4 +81,9 @@ void DialogImageStrip::showPicture(const QPixmap& picture) {
 void DialogImageStrip::clearPictures() {
     for (QLabel* image : m_images)
         image->clear();
+}
+
+bool isEnterKey(const QKeyEvent& event) {
+    const bool enter = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return enter && !(event.modifiers() & (Qt::AltModifier | Qt::ControlModifier));
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QIcon;
+class QKeyEvent;
 class QPixmap;
 class QLabel;
 class QToolButton;
@@ -21,6 +22,9 @@ QToolButton* makeSpeedButton(QWidget* parent, const char* name, const QIcon& ico
 
 // A label carrying its component name.
 QLabel* makeLabel(QWidget* parent, const char* name, bool wordWrap = false);
+
+// Return or the keypad's Enter, without Alt or Ctrl: the key that presses a dialog's default button.
+bool isEnterKey(const QKeyEvent& event);
 
 // True when the text holds more than blanks and control characters.
 bool hasVisibleCharacter(QStringView text);

@@ -13,11 +13,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -228,6 +230,7 @@ void SettingsDialog::connectEditing() {
     connect(m_sizeChoice, &QComboBox::activated, this, &SettingsDialog::ComboBox1Change);
     connect(m_sizeText, &QLineEdit::textEdited, this, [this](const QString& text) { m_settings.sizeText = text; });
     m_sizeText->installEventFilter(this);
+    m_countText->installEventFilter(this);
     connect(m_countText, &QLineEdit::textEdited, this, &SettingsDialog::Edit3Change);
     connect(m_countStepper, &UpDownButtons::stepped, this, &SettingsDialog::UpDown1Click);
     connect(m_batchFile, &QCheckBox::clicked, this, &SettingsDialog::CheckBox1Click);
@@ -278,7 +281,21 @@ void SettingsDialog::prepareShowing() {
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_sizeText && event->type() == QEvent::FocusOut)
         Edit2Exit();
+    if (watched == m_countText && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            m_countStepper->step(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
     return ProceedCancelDialog::eventFilter(watched, event);
+}
+
+void SettingsDialog::keyPressEvent(QKeyEvent* event) {
+    if (isEnterKey(*event))
+        proceedButton()->click();
+    else
+        ProceedCancelDialog::keyPressEvent(event);
 }
 
 void SettingsDialog::done(int result) {

@@ -60,6 +60,8 @@ protected:
     // Ok: remember a custom size, save, close.
     void proceed() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter presses Ok, wherever the focus is.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* buildSplitPage();

@@ -24,7 +24,7 @@ bool isAddablePosition(QStringView position, QStringView fileSize) {
 }
 
 namespace {
-SpecialSplitProblem checkAscending(const QList<SpecialSplitEntry>& entries) {
+SpecialSplitProblem checkAscending(const QList<SpecialSplitEntry>& entries, QStringView fileSize) {
     std::int64_t previous = -1;
     for (const SpecialSplitEntry& entry : entries) {
         const auto position = wholeNumber(entry.position);
@@ -34,7 +34,11 @@ SpecialSplitProblem checkAscending(const QList<SpecialSplitEntry>& entries) {
             return SpecialSplitProblem::NotAscending;
         previous = *position;
     }
-    return SpecialSplitProblem::None;
+    // Entries kept from an earlier showing may have been made for a longer file.
+    const auto size = wholeNumber(fileSize);
+    if (!size)
+        return SpecialSplitProblem::InvalidFileSize;
+    return previous < *size ? SpecialSplitProblem::None : SpecialSplitProblem::PastEndOfFile;
 }
 
 SpecialSplitProblem checkLengthsFit(const QList<SpecialSplitEntry>& entries, QStringView fileSize) {
@@ -57,6 +61,6 @@ SpecialSplitProblem checkLengthsFit(const QList<SpecialSplitEntry>& entries, QSt
 
 SpecialSplitProblem checkSpecialSplitEntries(const QList<SpecialSplitEntry>& entries, SpecialSplitCounting counting,
                                              QStringView fileSize) {
-    return counting == SpecialSplitCounting::FromFileStart ? checkAscending(entries)
+    return counting == SpecialSplitCounting::FromFileStart ? checkAscending(entries, fileSize)
                                                            : checkLengthsFit(entries, fileSize);
 }

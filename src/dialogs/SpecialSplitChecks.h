@@ -26,8 +26,9 @@ std::optional<std::int64_t> wholeNumber(QStringView text);
 // A position can be added when it is a whole number below the file size.
 bool isAddablePosition(QStringView position, QStringView fileSize);
 
-// Why the entries cannot be cut; the values are the dialog's message numbers. A file size that
-// is not a whole number keeps the dialog open without a message.
+// Why the entries cannot be cut; the values are the dialog's message numbers. Every position must
+// lie before the end of the file, whichever way they count. A file size that is not a whole
+// number keeps the dialog open without a message.
 enum class SpecialSplitProblem {
     None = 0,
     InvalidPosition = 3,

@@ -170,6 +170,9 @@ void SpecialSplitDialog::deleteEntry() {
     m_position->setText(selected->text(0));
     m_name->setText(selected->text(1));
     delete selected;
+    // Qt would make the next entry current; a second Delete must not take that one too.
+    m_list->setCurrentItem(nullptr);
+    m_list->clearSelection();
     updateCommandStates();
 }
 

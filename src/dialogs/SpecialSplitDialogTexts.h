@@ -17,7 +17,7 @@ inline constexpr DialogCaption SpecialSplitCaptions[] = {
     {"SpeedButton1", {u"&Hinzufügen  ", u"&Add          "}},
     {"SpeedButton2", {u"&Löschen      ", u"&Delete      "}},
     {"SpeedButton3", {u"&Rauf           ", u"&Up           "}},
-    {"SpeedButton4", {u"R&unter        ", u"&Down        "}},
+    {"SpeedButton4", {u"R&unter        ", u"D&own        "}},
     {"Label4", {u"Dateiposition :", u"Fileposition :"}},
     {"Label5", {u"Dateiname :", u"Fileame :"}},
     {"Label6", {u"Dateiposition :", u"Fileposition :"}},

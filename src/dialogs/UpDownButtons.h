@@ -13,14 +13,15 @@ public:
     int position() const { return m_position; }
     // Clamped to the range; emits nothing.
     void setPosition(int position);
+    // As the arrow buttons do (the Up and Down keys of the number field, too): emits stepped when
+    // the position changed.
+    void step(int delta);
 
 signals:
     // The user stepped the position.
     void stepped(int position);
 
 private:
-    void step(int delta);
-
     int m_minimum;
     int m_maximum;
     int m_position;

@@ -221,6 +221,25 @@ TEST_F(JoinFlow, AnExistingOutputIsRenamedOverwrittenOrKeptAsTheUserAnswers) {
     }
 }
 
+TEST_F(JoinFlow, ANewNameWithAFolderIsRefusedAndAskedForAgain) {
+    listParts({1, 2, 3});
+    writeFile(destinationFile("movie.avi"), "old");
+    m_messages.answer(MessageAnswer::Yes);
+    m_messages.answerInput(QStringLiteral("../escaped.bin"));
+    m_messages.answer(MessageAnswer::Ok);
+    m_messages.answerInput(QStringLiteral("inside.bin"));
+    proceedInOfferedFolder();
+    press("ToolButton2");
+
+    const QString refusal =
+        OperationTextById(OperationText::NameWithFolder, window().languageCode()).arg("../escaped.bin");
+    EXPECT_EQ(shownTexts(), (QStringList{message(4) + destinationFile("movie.avi") + message(21),
+                                         message(23) + "|movie.avi", refusal, message(23) + "|movie.avi"}));
+    EXPECT_EQ(contents(destinationFile("inside.bin")), First + Second + Third);
+    EXPECT_FALSE(QFile::exists(QDir(m_destination.path()).filePath("../escaped.bin")));
+    expectIdle();
+}
+
 TEST_F(JoinFlow, AMissingPartIsReportedAndSkippedWhileTheJoinGoesOn) {
     for (const bool german : {false, true}) {
         SCOPED_TRACE(german);

@@ -79,7 +79,7 @@ protected:
     void TearDown() override {
         if (m_window)
             m_window->operationRunner().waitForFinished();
-        // Every operation makes its destination the current folder.
+        // No operation may change the current folder; one that did is not to spoil later tests.
         QDir::setCurrent(m_startFolder);
     }
 

@@ -189,3 +189,21 @@ TEST_F(SpecialSplitFlow, CancellingADialogEndsWithoutAMessage) {
         expectIdle();
     }
 }
+
+TEST_F(SpecialSplitFlow, AFileThatShrankBeforeTheFirstPositionIsReportedNotPassedSilently) {
+    m_dialogs.then("Form5", [this](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("Edit2")->setText("100");
+        dialog.findChild<QLineEdit*>("Edit3")->setText("a.bin");
+        clickButton(dialog, "SpeedButton1");
+        // Checked against the listed 300 bytes; the file loses most of them before the cut.
+        writeFile(m_source, sourceBytes().left(50));
+        clickButton(dialog, "SpeedButton5");
+    });
+    proceedInOfferedFolder();
+    m_messages.answer(MessageAnswer::Ok);
+    trigger("Spezial1");
+
+    EXPECT_EQ(shownTexts(), QStringList{OperationTextById(OperationText::NothingCut, window().languageCode())});
+    EXPECT_TRUE(destinationNames().isEmpty());
+    expectIdle();
+}

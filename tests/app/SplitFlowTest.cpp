@@ -75,7 +75,7 @@ TEST_F(SplitFlow, AFileSmallerThanOnePartIsRefusedBeforeTheDestinationIsAskedFor
     EXPECT_TRUE(m_state.StopRequested);
 }
 
-TEST_F(SplitFlow, WritesThePartsAndTheBatchFileIntoTheChosenFolderAndMakesItCurrent) {
+TEST_F(SplitFlow, WritesThePartsAndTheBatchFileIntoTheChosenFolderAndLeavesTheCurrentFolder) {
     MainWindow& window = windowWithSource();
     // Typed without its closing "/": the parts land inside the folder all the same.
     m_destinationScript.proceedIn(m_destination.path());
@@ -102,11 +102,28 @@ TEST_F(SplitFlow, WritesThePartsAndTheBatchFileIntoTheChosenFolderAndMakesItCurr
     EXPECT_EQ(lines.back(), "del \"film.bin.bat\"");
 
     EXPECT_EQ(store().Pop("LastDestDir"), m_destination.path());
-    EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(m_destination.path()).canonicalFilePath());
+    EXPECT_EQ(QDir::currentPath(), m_startFolder);
     EXPECT_FALSE(m_state.StopRequested);
     EXPECT_EQ(contents(m_source).size(), SourceSize);
     expectIdle();
     EXPECT_EQ(window.applicationTitle(), "Brimvale Parcelon 1.4");
+}
+
+TEST_F(SplitFlow, ARelativePathCountsFromTheOfferedFolderOnce) {
+    windowWithSource();
+    store().Push("LastDestDir", destination());
+    const QString sub = destinationFile(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir().mkdir(sub));
+    m_destinationScript.proceedIn(QStringLiteral("sub"));
+
+    split();
+
+    EXPECT_EQ(QDir(sub).entryList(QDir::Files, QDir::Name),
+              QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat"}));
+    EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral("/sub")));
+    EXPECT_EQ(store().Pop("LastDestDir"), sub);
+    EXPECT_EQ(QDir::currentPath(), m_startFolder);
+    EXPECT_TRUE(m_messages.shown().empty());
 }
 
 TEST_F(SplitFlow, PartSizesFollowTheStoredSettingsAndTheFileChosenInTheList) {

@@ -16,6 +16,7 @@ struct TrayLog {
     QString tip;
     QMenu* poppedMenu = nullptr;
     QPoint poppedAt;
+    bool available = true; // the desktop has a notification area
 };
 
 class RecordingHost : public TEFTrayIconHost {
@@ -31,6 +32,7 @@ public:
         m_log.poppedAt = globalPosition;
     }
     QPoint cursorPosition() const override { return {40, 50}; }
+    bool isAvailable() const override { return m_log.available; }
 
 private:
     void record(const char* what, const QIcon& icon, const QString& tip) {
@@ -216,13 +218,20 @@ TEST_F(TEFTrayIconTest, MinimisedFormStartsInTheTrayAndComesBackOnADoubleClick) 
     EXPECT_FALSE(form.isMinimized());
 }
 
-TEST_F(TEFTrayIconTest, MinimisingGoesToTheTrayOnlyWithAnActiveIcon) {
-    for (bool withIcon : {false, true}) {
-        tray->setIcon(withIcon ? colourIcon(Qt::red) : QIcon());
+TEST_F(TEFTrayIconTest, MinimisingGoesToTheTrayOnlyWithAnActiveIconAndANotificationArea) {
+    const struct {
+        bool withIcon;
+        bool areaAvailable;
+        bool hidden;
+    } cases[] = {{false, true, false}, {true, true, true}, {true, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.withIcon << c.areaAvailable);
+        log.available = c.areaAvailable;
+        tray->setIcon(c.withIcon ? colourIcon(Qt::red) : QIcon());
         form.showNormal();
         form.showMinimized();
         QCoreApplication::processEvents();
-        EXPECT_EQ(form.isVisible(), !withIcon);
+        EXPECT_EQ(form.isVisible(), !c.hidden);
     }
 }
 

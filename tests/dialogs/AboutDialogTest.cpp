@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
@@ -85,4 +86,13 @@ TEST(AboutDialog, TheOpenerWorksWithoutTheDialogEverShown) {
     EXPECT_EQ(opened.urls, (QStringList{ProgramIdentity::WebAddressEnglish, ProgramIdentity::FeedbackMailGerman}));
     EXPECT_TRUE(noBoxes.shown().empty());
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(AboutDialog, EnterPressesClose) {
+    AboutDialog dialog;
+    dialog.show();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &enter);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

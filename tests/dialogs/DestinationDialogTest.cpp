@@ -203,6 +203,62 @@ TEST_F(DestinationDialogTest, NewFolderThatCannotBeCreatedRestoresThePath) {
     EXPECT_EQ(path()->text(), folder());
 }
 
+TEST_F(DestinationDialogTest, TypedPathsCountFromTheShownFolderOrFromHome) {
+    const QByteArray realHome = qgetenv("HOME");
+    ASSERT_TRUE(QDir().mkpath(folder("home")) && QDir().mkpath(folder("shown")));
+    qputenv("HOME", folder("home").toLocal8Bit());
+    const QString startFolder = QDir::currentPath();
+    const struct {
+        QString typed;
+        QString chosen;
+    } cases[] = {
+        {"sub", folder("shown/sub")},     {"deeper/still", folder("shown/deeper/still")},
+        {"../beside", folder("beside")},  {"~", folder("home")},
+        {"~/", folder("home")},           {"~/made/here", folder("home/made/here")},
+        {"~name", folder("shown/~name")}, {folder("absolute"), folder("absolute")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        showWith(folder("shown"));
+        typePath(c.typed);
+        m_dialog.proceed();
+        EXPECT_FALSE(m_dialog.Cancelled());
+        EXPECT_EQ(QDir::cleanPath(m_dialog.DestDir()), QDir::cleanPath(c.chosen));
+        EXPECT_TRUE(QFileInfo(c.chosen).isDir());
+        EXPECT_EQ(QDir::currentPath(), startFolder);
+    }
+
+    // Go takes the field to the folder it names, so Weiter cannot count from there once more.
+    showWith(folder("shown"));
+    typePath("sub");
+    m_dialog.SpeedButton1Click();
+    EXPECT_EQ(QDir::cleanPath(path()->text()), folder("shown/sub"));
+    m_dialog.proceed();
+    EXPECT_EQ(QDir::cleanPath(m_dialog.DestDir()), folder("shown/sub"));
+
+    // A new folder below "~/" lands in the home folder, not in a folder named "~".
+    showWith(folder("shown"));
+    typePath("~/");
+    m_messages.answerInput(QStringLiteral("fresh"));
+    m_dialog.BitBtn4Click();
+    EXPECT_TRUE(QFileInfo(folder("home/fresh")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(folder("shown/~")));
+    EXPECT_FALSE(QFileInfo::exists(QDir(startFolder).filePath("~")));
+    qputenv("HOME", realHome);
+}
+
+TEST_F(DestinationDialogTest, AStoredFolderThatHasGoneOpensOnItsNearestParent) {
+    ASSERT_TRUE(QDir().mkpath(folder("kept")));
+    const QString gone = folder("kept/gone/deeper/");
+    showWith(gone);
+    EXPECT_EQ(path()->text(), gone);
+    EXPECT_EQ(m_dialog.treePath(), folder("kept/"));
+    m_dialog.Timer1Timer();
+    EXPECT_FALSE(proceedButton()->isEnabled());
+    m_dialog.reject();
+    EXPECT_EQ(m_dialog.DestDir(), gone);
+}
+
 TEST_F(DestinationDialogTest, CaptionsFollowTheLanguageAtEveryShowing) {
     for (const int languageCode : {1, 0}) {
         showWith(folder(), languageCode);

@@ -217,6 +217,33 @@ TEST_F(SettingsDialogTest, UpDownStepsTheNumberOfPartsWithinItsRange) {
     EXPECT_EQ(count->text(), "998");
 }
 
+TEST_F(SettingsDialogTest, UpAndDownKeysStepTheNumberOfPartsAndEnterPressesOk) {
+    store({{"SplitMode", "2"}, {"FileCount", "5"}});
+    showOneFile("1000");
+    auto* count = control<QLineEdit>("Edit3");
+    count->setFocus();
+    for (const auto& [key, shown] : {std::pair{Qt::Key_Up, "6"}, {Qt::Key_Up, "7"}, {Qt::Key_Down, "6"}}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(count, &press);
+        EXPECT_EQ(count->text(), shown);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(count, &enter);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_FALSE(m_dialog.Cancelled());
+    EXPECT_EQ(m_reg.Pop("FileCount"), "6");
+
+    // From a check box too, with the keypad's Enter.
+    showOneFile("1000");
+    auto* batch = control<QCheckBox>("CheckBox1");
+    batch->setFocus();
+    batch->click();
+    QKeyEvent keypadEnter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::sendEvent(batch, &keypadEnter);
+    EXPECT_FALSE(m_dialog.isVisible());
+    EXPECT_EQ(m_reg.Pop("BatchFile"), "0");
+}
+
 TEST_F(SettingsDialogTest, SwitchingToCountModeTurnsOnePartIntoTwo) {
     showOneFile("1000");
     EXPECT_EQ(control<QLineEdit>("Edit3")->text(), "1");

@@ -55,8 +55,11 @@ TEST(SpecialSplitChecks, ProceedChecksByCountingMode) {
         {{"5", "5"}, start, "1000", NotAscending},
         {{"0"}, start, "1000", None},
         {{"0", "12a"}, start, "1000", InvalidPosition},
-        // from the start the positions need no file size at all
-        {{"0", "100"}, start, "", None},
+        // entries made for a longer file: every position must lie before the end
+        {{"100", "500"}, start, "50", PastEndOfFile},
+        {{"0", "999"}, start, "1000", None},
+        {{"0", "1000"}, start, "1000", PastEndOfFile},
+        {{"0", "100"}, start, "", InvalidFileSize},
         {{"0", "400", "700"}, previous, "1000", PastEndOfFile},
         {{"0", "400", "599"}, previous, "1000", None},
         {{"0", "400", "600"}, previous, "1000", PastEndOfFile},

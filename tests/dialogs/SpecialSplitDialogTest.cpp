@@ -164,6 +164,31 @@ TEST_F(SpecialSplitDialogTest, DeletePutsTheValuesBackForCorrection) {
     EXPECT_EQ(shownPositions(), (QStringList{"0"}));
     EXPECT_EQ(position()->text(), "400");
     EXPECT_EQ(name()->text(), "part400");
+
+    // The entry that moves into the gap is not taken in hand: another Delete does nothing.
+    addAll({"500", "600"});
+    select(1);
+    button("SpeedButton2")->click();
+    EXPECT_TRUE(list()->selectedItems().isEmpty());
+    EXPECT_FALSE(button("SpeedButton2")->isEnabled());
+    button("SpeedButton2")->click();
+    EXPECT_EQ(shownPositions(), (QStringList{"0", "600"}));
+    EXPECT_EQ(position()->text(), "500");
+}
+
+TEST_F(SpecialSplitDialogTest, EntriesKeptFromALongerFileAreCheckedAgainstTheCurrentOne) {
+    addAll({"100", "500"});
+    for (const bool fromPreviousEnd : {false, true}) {
+        SCOPED_TRACE(fromPreviousEnd);
+        dialog.reject();
+        showWithSize("50");
+        child<QRadioButton>(fromPreviousEnd ? "RadioButton2" : "RadioButton1")->setChecked(true);
+        messages.answer(MessageAnswer::Ok);
+        button("SpeedButton5")->click();
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_FALSE(messages.shown().empty());
+        EXPECT_EQ(messages.shown().back().text, message(4, 0));
+    }
 }
 
 TEST_F(SpecialSplitDialogTest, ProceedChecksTheEntriesOfTheChosenMode) {
@@ -265,7 +290,9 @@ TEST_F(SpecialSplitDialogTest, CaptionsFollowTheLanguageAtEachShowing) {
     }
     // Trailing blanks and the no-break space are part of the texts.
     EXPECT_EQ(button("SpeedButton1")->text(), "&Add          ");
-    EXPECT_EQ(button("SpeedButton4")->text(), "&Down        ");
+    // Delete keeps Alt+D; Down takes Alt+O.
+    EXPECT_EQ(button("SpeedButton2")->text(), "&Delete      ");
+    EXPECT_EQ(button("SpeedButton4")->text(), "D&own        ");
     EXPECT_TRUE(child<QLabel>("Label3")->text().endsWith(QStringLiteral("from\u00a0:")));
     dialog.reject();
     dialog.setLanguageCode(1);

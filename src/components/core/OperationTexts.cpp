@@ -2,6 +2,8 @@
 
 #include "components/core/MainTexts.h"
 
+#include <iterator>
+
 namespace {
 
 struct TextPair {
@@ -44,7 +46,14 @@ constexpr TextPair Texts[] = {
      u"Not joined, as they are not parts but files written beside them by the split: %1"},
     {u"%1 Teildatei(en) einer früheren Aufteilung derselben Datei wurden entfernt.",
      u"%1 part(s) of an earlier split of the same file were removed."},
+    {u"Die Datei endet vor der ersten Dateiposition.\nEs wurde keine Datei erstellt.",
+     u"The file ends before the first fileposition.\nNo file was written."},
+    {u"Der Name '%1' enthält einen Ordner.\nGeben Sie einen Dateinamen ohne \"/\" ein.",
+     u"The name '%1' holds a folder.\nPlease enter a file name without \"/\"."},
 };
+
+// One text per OperationText, in the enum's order.
+static_assert(std::size(Texts) == static_cast<std::size_t>(OperationText::NameWithFolder) + 1);
 
 } // namespace
 

@@ -21,6 +21,8 @@ enum class OperationText {
     MissingParts,      // %1 the missing parts (gapListText); a question: join anyway?
     CompanionsLeftOut, // %1 the listed files the split writes beside the parts, which were not joined
     StalePartsRemoved, // %1 how many parts of an earlier split were removed
+    NothingCut,        // a special split whose file ends before its first position
+    NameWithFolder,    // %1 a new file name that holds a folder
 };
 
 QString OperationTextById(OperationText text, int languageCode);
