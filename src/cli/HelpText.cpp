@@ -1,11 +1,13 @@
 #include "cli/HelpText.h"
 
-std::string HelpText() {
+std::string EnglishHelpText() {
     return R"(Usage:
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
-                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self] [-y] [-q]
+                 [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self]
+                 [--script | --no-script] [--checksums | --no-checksums] [-y] [-q]
   parcelon cut   FILE --at POS=NAME [--at POS=NAME ...] [--relative] [-d DIR] [-y] [-q]
   parcelon join  PART... [-d DIR] [-o NAME] [--order auto|listed] [--delete-parts | --keep-parts] [-y] [-q]
+  parcelon verify FILE
   parcelon --help | --version
 
 split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part but the last holds
@@ -22,9 +24,15 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
   --batch, --no-batch   write (or not) FILE.bat next to the parts; it rebuilds FILE with
                         "copy /b" on a machine without this program
   --batch-delete-parts, --batch-keep-parts
-                        the batch file deletes (or keeps) the parts after rebuilding FILE
+                        the batch file and the script delete (or keep) the parts after
+                        rebuilding FILE
   --batch-delete-self, --batch-keep-self
-                        the batch file deletes (or keeps) itself at its end
+                        the batch file and the script delete (or keep) themselves at their end
+  --script, --no-script with the batch file, write (or not) FILE.sh too; it rebuilds FILE
+                        with "sh" on a machine without this program and checks it
+  --checksums, --no-checksums
+                        write (or not) FILE.sha256 next to the parts, in the format of
+                        sha256sum: one line per part, then one for FILE
   A split into fewer than 2 parts is refused.
 
 cut     Cuts FILE at byte positions of your choice; each --at names the part that begins at POS.
@@ -34,15 +42,23 @@ cut     Cuts FILE at byte positions of your choice; each --at names the part tha
   --relative            from the second --at on, POS is the length of the part before it,
                         instead of a position counted from the start of FILE
 
-join    Puts PARTs back together into one file in DIR.
+join    Puts PARTs back together into one file in DIR. A single PART that is part 1
+        (movie.avi.001) joins the whole run found beside it. Parts whose numbers have a gap
+        are refused unless --order listed. With FILE.sha256 beside the parts, every part is
+        checked while it is copied, and the joined file at the end.
   -o, --output NAME     name of the joined file; default: the first part's name without its
                         part number (movie.avi.001 gives movie.avi)
   --order auto          (default) join in the order of the part numbers when every PART has
                         one; otherwise keep the order given and say so
-  --order listed        join in the order given
+  --order listed        join exactly the files given, in the order given
   --delete-parts        delete each part once its bytes are safely on disk; no part is deleted
-                        when one is missing
+                        when one is missing. A journal file beside the output records the
+                        progress; repeat the same command to resume an interrupted join
   --keep-parts          keep the parts. Without either option, the window's setting decides
+
+verify  Checks the parts, and the original when present, against NAME.sha256. FILE is the
+        checksum file, a part or the original's name. Prints OK, FAILED or missing per file
+        and exits 0 only when every part, or the original, is there and matches.
 
 Common options:
   -d, --directory DIR   folder the parts or the joined file are written to; default: the
@@ -53,14 +69,21 @@ Common options:
   -h, --help            this text
   --version             the program's name and version
 
-Ctrl+C stops the operation; the files written so far are closed and kept.
+Ctrl+C, SIGTERM and SIGHUP stop the operation; the files written so far are closed and kept.
 
 Exit codes:
   0    done
-  1    failed: an I/O error, or a join that skipped a missing part (the output is kept)
+  1    failed: an I/O error, a checksum that does not match, a missing part, or a join that
+       skipped a missing part (the output is kept)
   2    the command line is wrong
-  3    refused: fewer than 2 parts, an existing file without -y, or an output that is an input
+  3    refused: fewer than 2 parts, an existing file without -y, an output that is an input,
+       or part numbers with a gap
+  129  ended by SIGHUP
   130  interrupted by Ctrl+C
+  143  ended by SIGTERM
+
+Files: the parts, FILE.bat, FILE.sh, FILE.sha256, the join journal; the settings, shared with
+the window, in ~/.config/Brimvale/Parcelon.conf.
 
 Examples:
   parcelon split movie.avi                      split as the window's settings say
@@ -69,12 +92,9 @@ Examples:
   parcelon split image.iso -p 4
   parcelon cut   recording.wav --at 44=body.raw --at 1000000=tail.raw
   parcelon cut   data.bin --relative --at 0=first.bin --at 512=second.bin --at 512=rest.bin
-  parcelon join  movie.avi.0*
+  parcelon join  movie.avi.001                  join every part of movie.avi
   parcelon join  movie.avi.001 movie.avi.002 -o film.avi -d ~/videos --delete-parts
   parcelon join  b.part a.part --order listed -o whole.bin
+  parcelon verify movie.avi.sha256
 )";
-}
-
-std::string UsageHint() {
-    return "Try 'parcelon --help' for more information.\n";
 }
