@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
+#include <optional>
 
 namespace {
 
@@ -36,7 +37,14 @@ QString keyValue(const QString& text, const QString& group, const QString& key) 
 
 class SendToTest : public MainWindowFixture {
 protected:
+    // The launchers go to a home of this test's own, so tests running beside it see none of them.
     void SetUp() override {
+        ASSERT_TRUE(m_home.isValid());
+        for (const char* variable : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+            m_previousEnvironment.append(
+                {variable, qEnvironmentVariableIsSet(variable) ? std::optional(qgetenv(variable)) : std::nullopt});
+            qputenv(variable, m_home.filePath(QString::fromLatin1(variable)).toLocal8Bit());
+        }
         MainWindowFixture::SetUp();
         ASSERT_TRUE(m_programFolder.isValid());
         QFile program(programFile());
@@ -51,7 +59,15 @@ protected:
         ASSERT_TRUE(ShellShortcuts(m_programFolder.path() + u'/').create(ShortcutKind::SendTo));
     }
 
-    void TearDown() override { ShellShortcuts::remove(ShortcutKind::SendTo); }
+    void TearDown() override {
+        ShellShortcuts::remove(ShortcutKind::SendTo);
+        for (const auto& [variable, value] : m_previousEnvironment) {
+            if (value)
+                qputenv(variable, *value);
+            else
+                qunsetenv(variable);
+        }
+    }
 
     QString programFile() const { return m_programFolder.filePath(ShellShortcuts::ProgramFileName); }
 
@@ -100,6 +116,8 @@ protected:
         return listedAfter(QStringLiteral("gio"), QStringList{QStringLiteral("launch"), entry} + m_files);
     }
 
+    QTemporaryDir m_home;
+    QList<std::pair<const char*, std::optional<QByteArray>>> m_previousEnvironment;
     QTemporaryDir m_programFolder;
     QStringList m_files;
 };

@@ -50,6 +50,9 @@ TEST_F(ShellShortcutsTest, LaunchersLiveInTheUsersFoldersUnderDistinctNames) {
               ShellShortcuts::launcherPath(ShortcutKind::StartMenu));
     for (ShortcutKind kind : {ShortcutKind::SendTo, ShortcutKind::Desktop, ShortcutKind::StartMenu})
         EXPECT_TRUE(ShellShortcuts::launcherPath(kind).endsWith(".desktop"));
+    // The menu entry takes the installed entry's place for the user.
+    EXPECT_EQ(ShellShortcuts::launcherPath(ShortcutKind::StartMenu),
+              applications + "example.brimvale.Parcelon.desktop");
 }
 
 TEST_F(ShellShortcutsTest, CreatedLaunchersAreValidAndStartTheProgram) {

@@ -47,7 +47,7 @@ for page in man1/parcelon.1.gz man1/bparcelon.1.gz de/man1/parcelon.1.gz de/man1
     [ -z "$warnings" ] || fail "groff on $page: $warnings"
 done
 # Every option the tool knows appears in both manual pages and in the completion.
-help=$(HOME=$stage "$root/bin/parcelon" --help) || fail "installed parcelon --help"
+help=$(HOME=$stage XDG_CONFIG_HOME=$stage/config "$root/bin/parcelon" --help) || fail "installed parcelon --help"
 for option in $(printf '%s\n' "$help" | grep -o -- '--[a-z][a-z-]*' | sort -u); do
     for page in man1/parcelon.1.gz de/man1/parcelon.1.gz; do
         gzip -dc "$root/share/man/$page" | sed 's/\\-/-/g' | grep -q -- "$option" || fail "$option not in $page"
