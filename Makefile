@@ -12,7 +12,7 @@ PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
 	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv \
-	appstream groff-base libglib2.0-bin dpkg-dev file lintian
+	appstream groff-base man-db bash-completion libglib2.0-bin dpkg-dev file lintian
 
 .PHONY: deps build run test bench format clean install package
 

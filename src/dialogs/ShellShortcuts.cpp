@@ -203,12 +203,13 @@ bool ShellShortcuts::remove(ShortcutKind kind) {
     QStringList files{path};
     if (kind == ShortcutKind::SendTo)
         files += FileManagerEntryPaths();
+    const bool launcherWasThere = QFileInfo(path).isFile();
     bool removed = true;
     for (const QString& file : files) {
         if (QFileInfo(file).isFile())
             removed = QFile::remove(file) && removed;
     }
-    if (kind == ShortcutKind::SendTo)
+    if (kind == ShortcutKind::SendTo && launcherWasThere)
         refreshDesktopDatabase(path);
     if (std::none_of(AllShortcutKinds.begin(), AllShortcutKinds.end(), &ShellShortcuts::exists))
         removeIcon();
