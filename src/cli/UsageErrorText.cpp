@@ -3,6 +3,7 @@
 #include "components/core/MainTexts.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <array>
 
 namespace {
@@ -39,9 +40,11 @@ constexpr std::array<UsageErrorPair, 20> UsageErrors{{
 
 // "option %1 needs a value" -> ^option (.*) needs a value$, matching across line breaks too.
 QRegularExpression wordingPattern(const QString& english) {
-    QString pattern = QRegularExpression::escape(english);
     static const QRegularExpression placeholder(QStringLiteral("%\\d"));
-    pattern.replace(placeholder, QStringLiteral("(.*)"));
+    QStringList pieces = english.split(placeholder);
+    for (QString& piece : pieces)
+        piece = QRegularExpression::escape(piece);
+    const QString pattern = pieces.join(QStringLiteral("(.*)"));
     return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                               QRegularExpression::DotMatchesEverythingOption);
 }
