@@ -198,6 +198,7 @@ TEST_F(SendToTest, TurningSendToOffRemovesExactlyItsFiles) {
     for (const QString& other : others) {
         QFile file(other);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << other.toStdString();
+        file.write("[Desktop Entry]\nType=Application\nName=Another program\nExec=true\n");
     }
     const ShellShortcuts shortcuts(m_programFolder.path() + u'/');
     ASSERT_TRUE(shortcuts.create(ShortcutKind::StartMenu));
