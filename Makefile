@@ -12,7 +12,9 @@ PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
 	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv \
-	appstream groff-base man-db bash-completion libglib2.0-bin dpkg-dev file lintian
+	appstream groff-base man-db bash-completion libglib2.0-bin file
+# Only `make package` needs these; the packages it brings are left out of everyday builds.
+PACKAGE_TOOLS := dpkg-dev lintian
 
 .PHONY: deps build run test bench format clean install package
 
@@ -39,6 +41,7 @@ build: deps
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
+package: PACKAGES += $(PACKAGE_TOOLS)
 package: deps
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \

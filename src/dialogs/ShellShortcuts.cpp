@@ -15,7 +15,8 @@
 
 const QString ShellShortcuts::ProgramFileName = QStringLiteral("bparcelon");
 const QString ShellShortcuts::DesktopId = QStringLiteral("example.brimvale.Parcelon");
-const QString ShellShortcuts::IconName = QStringLiteral("example.brimvale.Parcelon");
+// The installed icon has the desktop id as its name, as AppStream wants it.
+const QString ShellShortcuts::IconName = ShellShortcuts::DesktopId;
 
 namespace {
 
