@@ -178,7 +178,12 @@ QString ShellShortcuts::desktopEntry(ShortcutKind kind) const {
         entry += QStringLiteral("MimeType=application/octet-stream;\n"
                                 "NoDisplay=true\n");
     } else {
-        entry += QStringLiteral("Categories=Utility;\n");
+        // What the installed menu entry says, since this one takes its place for the user.
+        entry += QStringLiteral("GenericName=File Splitter\n"
+                                "GenericName[de]=Dateiteiler\n"
+                                "Categories=Utility;FileTools;\n"
+                                "Keywords=split;join;parts;merge;rejoin;batch;floppy;\n"
+                                "Keywords[de]=teilen;trennen;verbinden;zusammenfügen;Teile;Stapeldatei;Diskette;\n");
     }
     return entry;
 }

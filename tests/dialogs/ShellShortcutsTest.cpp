@@ -72,6 +72,14 @@ TEST_F(ShellShortcutsTest, CreatedLaunchersAreValidAndStartTheProgram) {
         EXPECT_TRUE(text.contains("\nIcon=" + ShellShortcuts::IconName + "\n"));
         EXPECT_TRUE(QFileInfo(path).isExecutable());
     }
+    // The menu entry finds the program by the same words as the installed entry.
+    const QString installed = readText(PARCELON_SOURCE_DIR "/data/example.brimvale.Parcelon.desktop");
+    const QString menu = readText(ShellShortcuts::launcherPath(ShortcutKind::StartMenu));
+    for (const QString& line : installed.split(u'\n')) {
+        if (line.startsWith("Keywords") || line.startsWith("Categories=") || line.startsWith("GenericName")) {
+            EXPECT_TRUE(menu.contains(u'\n' + line + u'\n')) << line.toStdString();
+        }
+    }
     const QString sendTo = readText(ShellShortcuts::launcherPath(ShortcutKind::SendTo));
     EXPECT_TRUE(sendTo.contains("\nMimeType=application/octet-stream;\n"));
     EXPECT_TRUE(sendTo.contains("\nNoDisplay=true\n"));
