@@ -1,6 +1,10 @@
 # Thin wrapper around CMake and CTest; see README.md.
 BUILD_DIR ?= build
 ARGS ?=
+PREFIX ?= /usr/local
+DESTDIR ?=
+# The packager's build: Release with Debian's compiler flags, warnings not fatal, no tests.
+PACKAGE_DIR := $(BUILD_DIR)/package
 
 # Every Debian package the project needs to build, test, look at and benchmark it.
 PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
@@ -8,9 +12,11 @@ PACKAGES := g++ make cmake ninja-build ccache pkg-config git clang-format \
 	libjpeg62-turbo-dev libxml2-dev libgtest-dev libgmock-dev \
 	xvfb xauth xdotool imagemagick openbox desktop-file-utils \
 	fonts-dejavu-core adwaita-icon-theme time coreutils python3 midicsv dash busybox \
-	libssl-dev xfsprogs
+	libssl-dev xfsprogs appstream groff-base man-db bash-completion libglib2.0-bin file
+# Only `make package` needs these; the packages it brings are left out of everyday builds.
+PACKAGE_TOOLS := dpkg-dev lintian
 
-.PHONY: deps build run test bench format clean
+.PHONY: deps build run test bench format clean install package
 
 deps:
 	@missing=""; \
@@ -26,11 +32,24 @@ deps:
 		apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends$$missing; \
 	fi
 
-$(BUILD_DIR)/build.ninja:
-	cmake -S . -B $(BUILD_DIR) -G Ninja
-
-build: deps $(BUILD_DIR)/build.ninja
+# Our own builds treat warnings as errors, also in a build folder configured before the option.
+build: deps
+	@grep -q '^PARCELON_WERROR:BOOL=ON' $(BUILD_DIR)/CMakeCache.txt 2>/dev/null || \
+		cmake -S . -B $(BUILD_DIR) -G Ninja -DPARCELON_WERROR=ON
 	cmake --build $(BUILD_DIR) --parallel
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+package: PACKAGES += $(PACKAGE_TOOLS)
+package: deps
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+		cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARCELON_TESTS=OFF
+	cmake --build $(PACKAGE_DIR) --parallel
+	rm -f $(BUILD_DIR)/brimvale-parcelon_*.deb
+	cd $(PACKAGE_DIR) && cpack -B "$(abspath $(BUILD_DIR))"
+	lintian --fail-on error $(BUILD_DIR)/brimvale-parcelon_*.deb
 
 run: build
 	$(BUILD_DIR)/bparcelon $(ARGS)

@@ -32,6 +32,16 @@ QStringList LocalPaths(const QMimeData& data) {
     return paths;
 }
 
+QStringList CommandLinePaths(const QStringList& arguments) {
+    QStringList paths;
+    for (const QString& argument : arguments) {
+        const QUrl url(argument, QUrl::StrictMode);
+        const bool localUri = argument.startsWith(QLatin1String("file://")) && url.isLocalFile();
+        paths.append(localUri && !QFileInfo::exists(argument) ? url.toLocalFile() : argument);
+    }
+    return paths;
+}
+
 QStringList ExistingFiles(const QStringList& paths) {
     QStringList files;
     for (const QString& path : paths) {

@@ -8,5 +8,9 @@ class QMimeData;
 // copied-files list), in their order. Other URLs are left out.
 QStringList LocalPaths(const QMimeData& data);
 
+// Command-line arguments as paths: a file manager may hand over "file://" URIs instead of paths.
+// An argument that names an existing file stays as it is.
+QStringList CommandLinePaths(const QStringList& arguments);
+
 // Those of the paths that name an existing file; folders and vanished names are left out.
 QStringList ExistingFiles(const QStringList& paths);

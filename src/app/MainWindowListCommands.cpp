@@ -30,7 +30,7 @@ void MainWindow::setFileChooser(FileChooser chooser) {
 
 void MainWindow::addCommandLineFiles(const QStringList& files) {
     // Sorted by the first show, once the stored sort order is known.
-    m_files->AddFilesToList(ExistingFiles(files));
+    m_files->AddFilesToList(ExistingFiles(CommandLinePaths(files)));
 }
 
 void MainWindow::addFilesByDialog() {

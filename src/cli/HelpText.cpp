@@ -1,6 +1,6 @@
 #include "cli/HelpText.h"
 
-std::string HelpText() {
+std::string EnglishHelpText() {
     return R"(Usage:
   parcelon split FILE [-s SIZE | -n PARTS | -p PRESET] [-d DIR] [--batch | --no-batch]
                  [--batch-delete-parts | --batch-keep-parts] [--batch-delete-self | --batch-keep-self]
@@ -24,9 +24,10 @@ split   Cuts FILE into parts named FILE.001, FILE.002, ... in DIR. Every part bu
   --batch, --no-batch   write (or not) FILE.bat next to the parts; it rebuilds FILE with
                         "copy /b" on a machine without this program
   --batch-delete-parts, --batch-keep-parts
-                        the batch file deletes (or keeps) the parts after rebuilding FILE
+                        the batch file and the script delete (or keep) the parts after
+                        rebuilding FILE
   --batch-delete-self, --batch-keep-self
-                        the batch file deletes (or keeps) itself at its end
+                        the batch file and the script delete (or keep) themselves at their end
   --script, --no-script write (or not) FILE.sh next to the parts, a sh script that rebuilds
                         FILE on Linux and macOS, checks it against FILE.sha256 when that is
                         there, and deletes the parts and itself as the two options above say;
@@ -49,7 +50,8 @@ join    Puts PARTs back together into one file in DIR. A single PART that is par
         (movie.avi.001), or a name whose part 1 exists while the name itself does not
         (movie.avi), stands for every part of that name in its folder: .001 to the last.
         The files a split writes beside its parts (NAME.bat, NAME.sh, NAME.sha256) are never
-        joined as parts; parcelon says which it left out.
+        joined as parts; parcelon says which it left out. With NAME.sha256 beside the parts,
+        every part is checked while it is copied, and the joined file at the end.
   -o, --output NAME     name of the joined file; default: the first part's name without its
                         part number (movie.avi.001 gives movie.avi)
   --order auto          (default) join in the order of the part numbers when every PART has
@@ -57,7 +59,8 @@ join    Puts PARTs back together into one file in DIR. A single PART that is par
                         from a set (no .001, or .001 and .003 without .002) refuses the join
   --order listed        join exactly the PARTs given, in the order given
   --delete-parts        delete each part once its bytes are safely on disk; a missing part
-                        ends the join. Repeating an interrupted join resumes it
+                        ends the join. A journal file beside the output records the
+                        progress; repeat the same command to resume an interrupted join
   --keep-parts          keep the parts. Without either option, the window's setting decides
 
 verify  Checks the parts and the original against their checksum file. FILE is the checksum
@@ -79,15 +82,17 @@ files written so far are closed and kept.
 
 Exit codes:
   0    done
-  1    failed: an I/O error, a join that skipped a missing part, or a part that the
-       delete option could not delete (the output is kept)
+  1    failed: an I/O error, a checksum that does not match, a join that skipped a missing
+       part, or a part that the delete option could not delete (the output is kept)
   2    the command line is wrong
   3    refused: fewer than 2 parts, an existing file without -y, an output that is an input,
-       or a join whose parts lack a number, or an interrupted join that cannot be resumed
-       safely
+       a join whose parts lack a number, or an interrupted join that cannot be resumed safely
   129  stopped by SIGHUP
   130  interrupted by Ctrl+C
   143  stopped by SIGTERM
+
+Files: the parts, FILE.bat, FILE.sh, FILE.sha256, the join journal; the settings, shared with
+the window, in ~/.config/Brimvale/Parcelon.conf.
 
 Examples:
   parcelon split movie.avi                      split as the window's settings say
@@ -101,8 +106,4 @@ Examples:
   parcelon join  b.part a.part --order listed -o whole.bin
   parcelon verify movie.avi.sha256
 )";
-}
-
-std::string UsageHint() {
-    return "Try 'parcelon --help' for more information.\n";
 }

@@ -2,8 +2,10 @@
 
 #include <string>
 
-// The text of `parcelon --help`: every option, with examples.
-std::string HelpText();
+// The text of `parcelon --help`: every option, with examples, in the given language.
+std::string HelpText(int languageCode);
+std::string EnglishHelpText();
+std::string GermanHelpText();
 
 // The short hint after a usage error.
-std::string UsageHint();
+std::string UsageHint(int languageCode);

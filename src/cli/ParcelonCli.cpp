@@ -5,6 +5,7 @@
 #include "cli/HelpText.h"
 #include "cli/StopSignal.h"
 #include "cli/Terminal.h"
+#include "cli/UsageErrorText.h"
 #include "components/core/MainTexts.h"
 #include "components/core/ProgramIdentity.h"
 #include "components/core/StoreTexts.h"
@@ -27,16 +28,18 @@ void PrintOut(const std::string& text) {
 } // namespace
 
 int RunParcelon(const std::vector<std::string>& args) {
+    const TBReg store(ProgramIdentity::SettingsProgram, ProgramIdentity::SettingsCompany);
+    const int language = StoredLanguage(store);
     const ParsedArguments parsed = ParseArguments(args);
     if (!parsed.arguments) {
-        PrintError(QStringLiteral("parcelon: ") + QString::fromStdString(parsed.usageError));
-        WriteError(QString::fromStdString(UsageHint()));
+        PrintError(QStringLiteral("parcelon: ") + UsageErrorText(parsed.usageError, language));
+        WriteError(QString::fromStdString(UsageHint(language)));
         return ExitUsage;
     }
     const CliArguments& arguments = *parsed.arguments;
     switch (arguments.kind) {
     case CliCommandKind::Help:
-        PrintOut(HelpText());
+        PrintOut(HelpText(language));
         return ExitDone;
     case CliCommandKind::Version:
         PrintOut((ProgramIdentity::Name + ProgramIdentity::Version).toStdString() + "\n");
@@ -46,8 +49,7 @@ int RunParcelon(const std::vector<std::string>& args) {
     }
 
     InstallStopSignal();
-    const TBReg store(ProgramIdentity::SettingsProgram, ProgramIdentity::SettingsCompany);
-    const CliContext context{arguments, store, StoredLanguage(store), StderrIsTerminal() && !arguments.quiet};
+    const CliContext context{arguments, store, language, StderrIsTerminal() && !arguments.quiet};
     if (const SettingsFileRead read = store.readState(); read.failed())
         PrintError(StoreReadProblemText(store.storePath(), read, context.languageCode));
     switch (arguments.kind) {

@@ -3,23 +3,35 @@
 #include "components/core/ProgramIdentity.h"
 #include "components/core/TBReg.h"
 #include "components/core/WholeFileSave.h"
+#include "dialogs/FileManagerEntries.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 
 const QString ShellShortcuts::ProgramFileName = QStringLiteral("bparcelon");
-const QString ShellShortcuts::IconName = QStringLiteral("brimvale-parcelon");
+const QString ShellShortcuts::DesktopId = QStringLiteral("example.brimvale.Parcelon");
+// The installed icon has the desktop id as its name, as AppStream wants it.
+const QString ShellShortcuts::IconName = ShellShortcuts::DesktopId;
 
 namespace {
 
 // Send To and the start menu may share the applications folder, so their files differ in name.
+// The start menu entry has the installed entry's desktop id, so that it takes that entry's place
+// in the user's menu instead of showing a second one.
 QString launcherFileName(ShortcutKind kind) {
-    return kind == ShortcutKind::SendTo ? QStringLiteral("brimvale-parcelon-open-with.desktop")
-                                        : QStringLiteral("brimvale-parcelon.desktop");
+    switch (kind) {
+    case ShortcutKind::SendTo:
+        return QStringLiteral("brimvale-parcelon-open-with.desktop");
+    case ShortcutKind::StartMenu:
+        return ShellShortcuts::DesktopId + QStringLiteral(".desktop");
+    default:
+        return QStringLiteral("brimvale-parcelon.desktop");
+    }
 }
 
 QString folderOf(ShortcutKind kind) {
@@ -71,6 +83,29 @@ void installIcon() {
 void removeIcon() {
     for (const auto& icon : iconResources())
         QFile::remove(installedIconPath(icon.first));
+}
+
+// Executable, as desktops want launchers outside the menu folders and file managers their scripts.
+bool writeExecutable(const QString& path, const QString& text) {
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QString reason;
+    if (!saveWholeFile(path, text.toUtf8(), reason))
+        return false;
+    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                           QFileDevice::ExeOther);
+}
+
+// The "Open with" lists read the folder's MIME cache, not the launchers themselves.
+void refreshDesktopDatabase(const QString& launcher) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+    if (tool.isEmpty())
+        return;
+    QProcess update;
+    update.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    update.start(tool, {QFileInfo(launcher).path()});
+    update.waitForFinished(30000);
 }
 
 // Escapes of a desktop entry string value.
@@ -140,29 +175,45 @@ QString ShellShortcuts::desktopEntry(ShortcutKind kind) const {
         entry += QStringLiteral("MimeType=application/octet-stream;\n"
                                 "NoDisplay=true\n");
     } else {
-        entry += QStringLiteral("Categories=Utility;\n");
+        // What the installed menu entry says, since this one takes its place for the user.
+        entry += QStringLiteral("GenericName=File Splitter\n"
+                                "GenericName[de]=Dateiteiler\n"
+                                "Categories=Utility;FileTools;\n"
+                                "Keywords=split;join;parts;merge;rejoin;batch;floppy;\n"
+                                "Keywords[de]=teilen;trennen;verbinden;zusammenfügen;Teile;Stapeldatei;Diskette;\n");
     }
     return entry;
 }
 
 bool ShellShortcuts::create(ShortcutKind kind) const {
     const QString path = launcherPath(kind);
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+    if (path.isEmpty())
         return false;
     installIcon();
-    QString reason;
-    if (!saveWholeFile(path, desktopEntry(kind).toUtf8(), reason))
-        return false;
-    // Desktops start only launchers marked executable from the desktop folder.
-    return QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                           QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                           QFileDevice::ExeOther);
+    bool written = writeExecutable(path, desktopEntry(kind));
+    if (kind == ShortcutKind::SendTo) {
+        for (const FileManagerEntry& entry : FileManagerEntries(programFile()))
+            written = writeExecutable(entry.path, entry.text) && written;
+        refreshDesktopDatabase(path);
+    }
+    return written;
 }
 
 bool ShellShortcuts::remove(ShortcutKind kind) {
-    if (!exists(kind))
+    const QString path = launcherPath(kind);
+    if (path.isEmpty())
         return true;
-    const bool removed = QFile::remove(launcherPath(kind));
+    QStringList files{path};
+    if (kind == ShortcutKind::SendTo)
+        files += FileManagerEntryPaths();
+    const bool launcherWasThere = QFileInfo(path).isFile();
+    bool removed = true;
+    for (const QString& file : files) {
+        if (QFileInfo(file).isFile())
+            removed = QFile::remove(file) && removed;
+    }
+    if (kind == ShortcutKind::SendTo && launcherWasThere)
+        refreshDesktopDatabase(path);
     if (std::none_of(AllShortcutKinds.begin(), AllShortcutKinds.end(), &ShellShortcuts::exists))
         removeIcon();
     return removed;

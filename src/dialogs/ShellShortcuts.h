@@ -4,7 +4,8 @@
 #include <array>
 
 // The places where the program can put a launcher of itself. "Send To" is a launcher that file
-// managers offer under "Open with" for any file.
+// managers offer under "Open with" for any file, with the file managers' scripts and context
+// menu entries beside it.
 enum class ShortcutKind { SendTo, Desktop, QuickLaunch, StartMenu };
 
 inline constexpr std::array<ShortcutKind, 4> AllShortcutKinds = {ShortcutKind::SendTo, ShortcutKind::Desktop,
@@ -24,7 +25,7 @@ public:
 
     // Writes the launcher again (so a moved program is picked up), with the program icon beside it.
     bool create(ShortcutKind kind) const;
-    // Deletes the launcher if present; the icon goes with the last launcher.
+    // Deletes the launcher's files that are present; the icon goes with the last launcher.
     static bool remove(ShortcutKind kind);
     // Creates or removes the launcher to match the wish. Failures are left for the next look at
     // the folders to show.
@@ -36,8 +37,10 @@ public:
 
     // The file name the launchers start, inside the program folder.
     static const QString ProgramFileName;
-    // Icon theme name of the program icon installed beside the launchers.
+    // Icon theme name of the program icon, installed with the program and beside the launchers.
     static const QString IconName;
+    // The installed desktop entry's name without ".desktop".
+    static const QString DesktopId;
 
 private:
     QString m_programFolder;

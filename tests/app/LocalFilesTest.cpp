@@ -53,3 +53,26 @@ TEST(ListQuestions, DeleteQuestionForOneOrSeveralFiles) {
     for (const auto& c : cases)
         EXPECT_EQ(DeleteQuestionText(c.count, c.language), QString::fromUtf8(c.text)) << c.count;
 }
+
+TEST(LocalFiles, FileUrisOnTheCommandLineBecomePaths) {
+    QTemporaryDir dir;
+    const QString awkward = makeTestFile(dir.path(), QString::fromUtf8("Bob's \"x\" $a & b ü\\z%41.txt"), 1);
+    // A file whose name looks like a URI is taken as it stands.
+    QDir(dir.path()).mkpath(QStringLiteral("file:"));
+    makeTestFile(dir.path() + QStringLiteral("/file:"), QStringLiteral("x"), 1);
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const struct {
+        QString argument;
+        QString path;
+    } cases[] = {
+        {QString::fromUtf8(QUrl::fromLocalFile(awkward).toEncoded()), awkward},
+        {awkward, awkward},
+        {QStringLiteral("relative.txt"), QStringLiteral("relative.txt")},
+        {QStringLiteral("https://www.brimvale.example/x.zip"), QStringLiteral("https://www.brimvale.example/x.zip")},
+        {QStringLiteral("file://x"), QStringLiteral("file://x")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CommandLinePaths({c.argument}), QStringList{c.path}) << c.argument.toStdString();
+    QDir::setCurrent(previous);
+}

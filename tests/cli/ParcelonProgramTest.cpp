@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
@@ -107,6 +108,26 @@ TEST_F(ParcelonProgramTest, HelpVersionAndUsageErrors) {
         EXPECT_EQ(wrong.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(wrong.err.contains(QLatin1String("parcelon --help"))) << wrong.err.toStdString();
     }
+}
+
+TEST_F(ParcelonProgramTest, HelpAndUsageErrorsFollowTheStoredLanguage) {
+    m_store.Push("Language", "2");
+    const ParcelonRun help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf:\n"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("Rückgabewerte:"))) << help.out.toStdString();
+    // Every option of the English help is explained in the German one too.
+    m_store.Push("Language", "1");
+    const QString english = run({"--help"}).out;
+    static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
+    for (const QRegularExpressionMatch& match : option.globalMatch(english))
+        EXPECT_TRUE(help.out.contains(match.captured())) << match.captured().toStdString();
+
+    m_store.Push("Language", "2");
+    const ParcelonRun wrong = run({"split", "x", "-s", "1Q"});
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.err, QStringLiteral("parcelon: GRÖSSE '1Q' ist keine Bytezahl von mindestens 1 (K, M und G "
+                                        "erlaubt)\nMehr dazu zeigt 'parcelon --help'.\n"));
 }
 
 TEST_F(ParcelonProgramTest, SplitJoinAndCutGiveBackTheBytes) {

@@ -50,6 +50,9 @@ TEST_F(ShellShortcutsTest, LaunchersLiveInTheUsersFoldersUnderDistinctNames) {
               ShellShortcuts::launcherPath(ShortcutKind::StartMenu));
     for (ShortcutKind kind : {ShortcutKind::SendTo, ShortcutKind::Desktop, ShortcutKind::StartMenu})
         EXPECT_TRUE(ShellShortcuts::launcherPath(kind).endsWith(".desktop"));
+    // The menu entry takes the installed entry's place for the user.
+    EXPECT_EQ(ShellShortcuts::launcherPath(ShortcutKind::StartMenu),
+              applications + "example.brimvale.Parcelon.desktop");
 }
 
 TEST_F(ShellShortcutsTest, CreatedLaunchersAreValidAndStartTheProgram) {
@@ -68,6 +71,14 @@ TEST_F(ShellShortcutsTest, CreatedLaunchersAreValidAndStartTheProgram) {
         EXPECT_TRUE(text.contains("\nExec=\"/opt/brimvale/bparcelon\" %F\n"));
         EXPECT_TRUE(text.contains("\nIcon=" + ShellShortcuts::IconName + "\n"));
         EXPECT_TRUE(QFileInfo(path).isExecutable());
+    }
+    // The menu entry finds the program by the same words as the installed entry.
+    const QString installed = readText(PARCELON_SOURCE_DIR "/data/example.brimvale.Parcelon.desktop");
+    const QString menu = readText(ShellShortcuts::launcherPath(ShortcutKind::StartMenu));
+    for (const QString& line : installed.split(u'\n')) {
+        if (line.startsWith("Keywords") || line.startsWith("Categories=") || line.startsWith("GenericName")) {
+            EXPECT_TRUE(menu.contains(u'\n' + line + u'\n')) << line.toStdString();
+        }
     }
     const QString sendTo = readText(ShellShortcuts::launcherPath(ShortcutKind::SendTo));
     EXPECT_TRUE(sendTo.contains("\nMimeType=application/octet-stream;\n"));

@@ -160,8 +160,11 @@ TEST(RejoinBatch, CommandsOfThreePartsWithBothDeletions) {
 
 TEST(RejoinBatch, CommandsOfTwentyFivePartsUseThreeIntermediateFiles) {
     std::string firstGroup;
-    for (int n = 1; n <= 10; ++n)
-        firstGroup += (n == 1 ? "" : "+") + inQuotes("data.bin" + PartExtension(n));
+    for (int n = 1; n <= 10; ++n) {
+        if (n > 1)
+            firstGroup += '+';
+        firstGroup += inQuotes("data.bin" + PartExtension(n));
+    }
     const std::string commands = BuildRejoinCommands(10, partNamesOf("data.bin", 25), "data.bin", false);
 
     EXPECT_TRUE(commands.starts_with("\r\ncopy /b " + firstGroup + " \"1.tmp\"\r\n")) << commands;

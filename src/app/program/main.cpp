@@ -5,6 +5,7 @@
 #include "components/core/ProgramIdentity.h"
 #include "components/core/StoreTexts.h"
 #include "dialogs/DialogWidgets.h"
+#include "dialogs/ShellShortcuts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     try {
         QApplication::setApplicationName(ProgramIdentity::Name);
-        QGuiApplication::setDesktopFileName(QStringLiteral("brimvale-parcelon"));
+        QGuiApplication::setDesktopFileName(ShellShortcuts::DesktopId);
 
         MainWindow window(state, QApplication::arguments().mid(1));
         window.createDialogs();
