@@ -34,7 +34,9 @@ split   Trennt DATEI in Teile namens DATEI.001, DATEI.002, ... im ORDNER. Jeder 
   --checksums, --no-checksums
                         DATEI.sha256 neben die Teile schreiben (oder nicht), im Format von
                         sha256sum: eine Zeile je Teil, dann eine für DATEI
-  Eine Trennung in weniger als 2 Teile wird abgelehnt.
+  Eine vorhandene DATEI.bat, DATEI.sh oder DATEI.sha256 wird wie ein vorhandener Teil erfragt.
+  Eine Trennung in weniger als 2 Teile wird abgelehnt. Eine Trennung, die die Teile einer
+  früheren überschreibt, entfernt auch deren Teile hinter ihrem eigenen letzten und sagt, wie viele.
 
 cut     Schneidet DATEI an frei gewählten Bytepositionen; jedes --at benennt den Teil, der
         bei POS beginnt. Die Bytes vor der ersten Position gehören zu keinem Teil; der letzte
@@ -45,7 +47,9 @@ cut     Schneidet DATEI an frei gewählten Bytepositionen; jedes --at benennt de
                         Position ab dem Anfang von DATEI
 
 join    Setzt die TEILe zu einer Datei im ORDNER zusammen. Ein einzelner TEIL, der Teil 1 ist
-        (film.avi.001), verbindet die ganze Folge daneben. Teilnummern mit einer Lücke werden
+        (film.avi.001), verbindet die ganze Folge daneben. Die Dateien, die eine Trennung neben
+        die Teile schreibt (NAME.bat, NAME.sh, NAME.sha256), werden nie als Teile verbunden;
+        parcelon sagt, welche es ausließ. Teilnummern mit einer Lücke werden
         abgelehnt, außer mit --order listed. Liegt DATEI.sha256 bei den Teilen, wird jeder
         Teil beim Kopieren geprüft und am Ende die verbundene Datei.
   -o, --output NAME     Name der verbundenen Datei; ohne Angabe der Name des ersten Teils
@@ -53,8 +57,8 @@ join    Setzt die TEILe zu einer Datei im ORDNER zusammen. Ein einzelner TEIL, d
   --order auto          (Vorgabe) in der Reihenfolge der Teilnummern verbinden, wenn jeder
                         TEIL eine hat; sonst in der angegebenen Reihenfolge, mit Hinweis
   --order listed        genau die angegebenen Dateien in der angegebenen Reihenfolge verbinden
-  --delete-parts        jeden Teil löschen, sobald seine Bytes sicher gespeichert sind; fehlt
-                        ein Teil, wird keiner gelöscht. Eine Protokolldatei neben der Ausgabe
+  --delete-parts        jeden Teil löschen, sobald seine Bytes sicher gespeichert sind; ein
+                        fehlender Teil beendet die Verbindung. Eine Protokolldatei neben der Ausgabe
                         hält den Fortschritt fest; derselbe Befehl setzt eine unterbrochene
                         Verbindung fort
   --keep-parts          die Teile behalten. Ohne eine der beiden Optionen entscheidet die
