@@ -119,7 +119,8 @@ TEST_F(SplitFlow, ARelativePathCountsFromTheOfferedFolderOnce) {
     split();
 
     EXPECT_EQ(QDir(sub).entryList(QDir::Files, QDir::Name),
-              QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat"}));
+              QStringList(
+                  {"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.bat", "film.bin.sh", "film.bin.sha256"}));
     EXPECT_FALSE(QFileInfo::exists(sub + QStringLiteral("/sub")));
     EXPECT_EQ(store().Pop("LastDestDir"), sub);
     EXPECT_EQ(QDir::currentPath(), m_startFolder);
