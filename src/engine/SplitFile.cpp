@@ -35,6 +35,20 @@ std::vector<std::string> rejoinFileNames(const SplitRequest& request, const std:
     return names;
 }
 
+// The companion files of an earlier split that this one did not write: the batch file when none
+// was written (off, or a name it cannot hold), the script and the checksum file when they are off.
+std::vector<std::string> companionsNotWritten(const SplitRequest& request, const std::string& sourceName,
+                                              const SplitResult& result) {
+    std::vector<std::string> names;
+    if (!request.batch || result.batch.status != RejoinBatchResult::Status::Written)
+        names.push_back(rejoinBatchFileName(sourceName));
+    if (!request.script)
+        names.push_back(rejoinScriptFileName(sourceName));
+    if (!request.checksums)
+        names.push_back(checksumFilePath(sourceName));
+    return names;
+}
+
 // An existing file the split would write that is the source itself (through a link). Looking
 // through the folder once finds it before anything is written, however many parts there are.
 std::optional<std::string> outputThatIsSource(const std::string& folder, const std::string& sourceName,
@@ -181,8 +195,15 @@ SplitResult splitFile(const SplitRequest& request, OperationHost& host) {
         writeRejoinFile(folder + rejoinScriptFileName(sourceName),
                         rejoinShellScript(*request.script, result.partNames, sourceName), true, guard, result);
     if (result.outcome == OperationOutcome::Completed && writer.overwroteAPart()) {
-        const StalePartsRemoval removal =
+        StalePartsRemoval removal =
             removeStaleParts(folder, sourceName, static_cast<std::int64_t>(result.partNames.size()), guard);
+        if (removal.failedPath.empty()) {
+            const StalePartsRemoval companions =
+                removeStaleCompanions(folder, companionsNotWritten(request, sourceName, result), guard);
+            removal.removed += companions.removed;
+            removal.failedPath = companions.failedPath;
+            removal.systemError = companions.systemError;
+        }
         result.stalePartsRemoved = removal.removed;
         if (!removal.failedPath.empty())
             failWith(result, removal.failedPath, removal.systemError);

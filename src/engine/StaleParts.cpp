@@ -11,6 +11,25 @@
 #include <unistd.h>
 #include <vector>
 
+namespace {
+
+// Stops at the first failed removal; a name gone meanwhile is no failure.
+void removeNames(const std::string& folder, int folderFd, const std::vector<std::string>& names,
+                 StalePartsRemoval& removal) {
+    for (const std::string& name : names) {
+        // unlinkat never follows a link, should the name have become one since it was looked at.
+        if (::unlinkat(folderFd, name.c_str(), 0) == 0) {
+            ++removal.removed;
+        } else if (errno != ENOENT) {
+            removal.failedPath = folder + name;
+            removal.systemError = errno;
+            return;
+        }
+    }
+}
+
+} // namespace
+
 StalePartsRemoval removeStaleParts(const std::string& folder, const std::string& sourceName, std::int64_t lastNumber,
                                    const InputGuard& guard) {
     StalePartsRemoval removal;
@@ -33,15 +52,27 @@ StalePartsRemoval removeStaleParts(const std::string& folder, const std::string&
         if (S_ISREG(status.st_mode) && !guard.inputSameAs(status))
             stale.push_back(name);
     }
-    for (const std::string& name : stale) {
-        // unlinkat never follows a link, should the name have become one since it was looked at.
-        if (::unlinkat(folderFd, name.c_str(), 0) == 0) {
-            ++removal.removed;
-        } else if (errno != ENOENT) {
-            removal.failedPath = folder + name;
-            removal.systemError = errno;
-            return removal;
-        }
+    removeNames(folder, folderFd, stale, removal);
+    return removal;
+}
+
+StalePartsRemoval removeStaleCompanions(const std::string& folder, const std::vector<std::string>& names,
+                                        const InputGuard& guard) {
+    StalePartsRemoval removal;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) {
+        removal.failedPath = folder;
+        removal.systemError = errno;
+        return removal;
     }
+    const int folderFd = ::dirfd(dir.get());
+    std::vector<std::string> stale;
+    for (const std::string& name : names) {
+        struct stat status = {};
+        if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
+            !guard.inputSameAs(status))
+            stale.push_back(name);
+    }
+    removeNames(folder, folderFd, stale, removal);
     return removal;
 }

@@ -239,7 +239,7 @@ TEST_F(SplitFlow, OverwritingAnEarlierSplitRemovesItsHigherPartsAndSaysHowMany) 
     split();
 
     ASSERT_EQ(shownTexts(),
-              QStringList({overwriteQuestion(1), "3 part(s) of an earlier split of the same file were removed."}));
+              QStringList({overwriteQuestion(1), "3 file(s) of an earlier split of the same file were removed."}));
     EXPECT_EQ(m_messages.shown()[1].flags, MbInformationOk);
     EXPECT_EQ(destinationNames(), QStringList({"film.bin.001", "film.bin.002", "film.bin.003", "film.bin.006",
                                                "film.bin.bat", "film.bin.sh", "film.bin.sha256"}));

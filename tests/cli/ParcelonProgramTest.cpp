@@ -473,7 +473,7 @@ TEST_F(ParcelonProgramTest, ASmallerSecondSplitRemovesTheFirstSplitsHigherParts)
 
     const ParcelonRun split = run({"split", "data.bin", "-s", "50", "--no-batch", "-y"});
     ASSERT_EQ(split.exitCode, 0) << split.err.toStdString();
-    EXPECT_EQ(split.err, "4 part(s) of an earlier split of the same file were removed.\n");
+    EXPECT_EQ(split.err, "4 file(s) of an earlier split of the same file were removed.\n");
     EXPECT_TRUE(exists("data.bin.003"));
     EXPECT_FALSE(exists("data.bin.004"));
     EXPECT_FALSE(exists("data.bin.007"));

@@ -305,17 +305,21 @@ TEST(SplitFile, ASplitOverAnEarlierOneRemovesItsHigherPartsAndNothingElse) {
     ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "name.006").c_str()), 0);
     ASSERT_EQ(::mkdir((dir / "name.007").c_str(), 0700), 0);
     ASSERT_EQ(::link((dir / "name").c_str(), (dir / "name.008").c_str()), 0); // the source itself
-    for (const char* other : {"name.0009", "name.bat", "other.004"})
+    for (const char* other : {"name.0009", "other.004", "other.bat"})
         writeFile(dir / other, "other");
+    // The earlier split's batch file and checksum file describe its set; this split writes neither.
+    for (const char* companion : {"name.bat", "name.sha256"})
+        writeFile(dir / companion, "earlier split");
+    ASSERT_EQ(::symlink((dir / "outside").c_str(), (dir / "name.sh").c_str()), 0);
     ScriptedHost host;
 
     const SplitResult result = splitFile(splitRequest(dir / "name", dir.path().string(), 4, std::nullopt), host);
 
     ASSERT_EQ(result.outcome, OperationOutcome::Completed);
-    EXPECT_EQ(result.stalePartsRemoved, 3);
+    EXPECT_EQ(result.stalePartsRemoved, 5);
     EXPECT_EQ(namesIn(dir.path()),
               (std::vector<std::string>{"name", "name.0009", "name.001", "name.002", "name.003", "name.006", "name.007",
-                                        "name.008", "name.bat", "other.004", "outside"}));
+                                        "name.008", "name.sh", "other.004", "other.bat", "outside"}));
     EXPECT_EQ(readFile(dir / "outside"), "not a part");
     EXPECT_EQ(readFile(dir / "name.008"), "0123456789");
 }

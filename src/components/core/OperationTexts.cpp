@@ -44,8 +44,8 @@ constexpr TextPair Texts[] = {
     {u"Nicht verbunden, da es keine Teildateien sind, sondern Dateien, die beim Trennen neben sie "
      u"geschrieben werden: %1",
      u"Not joined, as they are not parts but files written beside them by the split: %1"},
-    {u"%1 Teildatei(en) einer früheren Aufteilung derselben Datei wurden entfernt.",
-     u"%1 part(s) of an earlier split of the same file were removed."},
+    {u"%1 Datei(en) einer früheren Aufteilung derselben Datei wurden entfernt.",
+     u"%1 file(s) of an earlier split of the same file were removed."},
     {u"Die Datei endet vor der ersten Dateiposition.\nEs wurde keine Datei erstellt.",
      u"The file ends before the first fileposition.\nNo file was written."},
     {u"Der Name '%1' enthält einen Ordner.\nGeben Sie einen Dateinamen ohne \"/\" ein.",
