@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,51 +29,53 @@ void removeNames(const std::string& folder, int folderFd, const std::vector<std:
     }
 }
 
+// Only a regular file that is none of the operation's inputs; a link is never followed.
+bool removableFile(int folderFd, const std::string& name, const InputGuard& guard) {
+    struct stat status = {};
+    return ::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
+           !guard.inputSameAs(status);
+}
+
+// Opens `folder`, lets `pick` choose names in it and removes them.
+StalePartsRemoval removeInFolder(const std::string& folder,
+                                 const std::function<std::vector<std::string>(DIR*, int)>& pick) {
+    StalePartsRemoval removal;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir) {
+        removal.failedPath = folder;
+        removal.systemError = errno;
+        return removal;
+    }
+    const int folderFd = ::dirfd(dir.get());
+    removeNames(folder, folderFd, pick(dir.get(), folderFd), removal);
+    return removal;
+}
+
 } // namespace
 
 StalePartsRemoval removeStaleParts(const std::string& folder, const std::string& sourceName, std::int64_t lastNumber,
                                    const InputGuard& guard) {
-    StalePartsRemoval removal;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) {
-        removal.failedPath = folder;
-        removal.systemError = errno;
-        return removal;
-    }
-    const int folderFd = ::dirfd(dir.get());
-    std::vector<std::string> stale;
-    while (const dirent* entry = ::readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (!name.starts_with(sourceName) || partSetPath(name) != sourceName)
-            continue;
-        const std::optional<std::int64_t> number = partNumberOf(name);
-        struct stat status = {};
-        if (*number <= lastNumber || ::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (S_ISREG(status.st_mode) && !guard.inputSameAs(status))
-            stale.push_back(name);
-    }
-    removeNames(folder, folderFd, stale, removal);
-    return removal;
+    return removeInFolder(folder, [&](DIR* dir, int folderFd) {
+        std::vector<std::string> stale;
+        while (const dirent* entry = ::readdir(dir)) {
+            const std::string name = entry->d_name;
+            if (!name.starts_with(sourceName) || partSetPath(name) != sourceName)
+                continue;
+            if (*partNumberOf(name) > lastNumber && removableFile(folderFd, name, guard))
+                stale.push_back(name);
+        }
+        return stale;
+    });
 }
 
 StalePartsRemoval removeStaleCompanions(const std::string& folder, const std::vector<std::string>& names,
                                         const InputGuard& guard) {
-    StalePartsRemoval removal;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
-    if (!dir) {
-        removal.failedPath = folder;
-        removal.systemError = errno;
-        return removal;
-    }
-    const int folderFd = ::dirfd(dir.get());
-    std::vector<std::string> stale;
-    for (const std::string& name : names) {
-        struct stat status = {};
-        if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
-            !guard.inputSameAs(status))
-            stale.push_back(name);
-    }
-    removeNames(folder, folderFd, stale, removal);
-    return removal;
+    return removeInFolder(folder, [&](DIR*, int folderFd) {
+        std::vector<std::string> stale;
+        for (const std::string& name : names) {
+            if (removableFile(folderFd, name, guard))
+                stale.push_back(name);
+        }
+        return stale;
+    });
 }
