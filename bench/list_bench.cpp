@@ -7,11 +7,11 @@
 // starts itself once per view style as the program would be started with those files, on a
 // private HOME and the offscreen platform unless another is set. Prints figures and PASS/FAIL;
 // always exits 0.
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
-#include "app/IconCache.h"
 #include "app/MainWindow.h"
-#include "app/ProgramState.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/list/IconCache.h"
+#include "app/list/ProgramState.h"
 #include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"
 #include "components/core/TBReg.h"

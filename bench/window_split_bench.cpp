@@ -13,9 +13,9 @@
 // boxes the split showed; any is a fault), "parts_ok" (1 when every window run wrote the parts
 // the tool wrote).
 #include "app/MainWindow.h"
-#include "app/OperationRunner.h"
 #include "app/ProgramDialogs.h"
-#include "app/ProgramState.h"
+#include "app/list/ProgramState.h"
+#include "app/operations/OperationRunner.h"
 #include "components/MessageService.h"
 #include "components/TEnhancedFormProgram.h"
 

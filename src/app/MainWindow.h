@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/CommandStates.h"
-#include "app/MainCommand.h"
+#include "app/frame/CommandStates.h"
+#include "app/frame/MainCommand.h"
+#include "app/operations/OperationWindow.h"
 #include "components/core/TBReg.h"
 #include "dialogs/model/SettingsDisplay.h"
 #include "engine/JoinRecognition.h"
@@ -31,19 +32,19 @@ class QToolButton;
 
 // The program's main window "Form1": toolbar band, menus, file list, status bar, the language
 // of the whole user interface and the enabled state of every command.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public OperationWindow {
     Q_OBJECT
 public:
     // Runs the creation steps: language, names, caption, command-line files, captions.
     explicit MainWindow(ProgramState& state, const QStringList& commandLineFiles = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    ProgramState& state() const { return m_state; }
+    ProgramState& state() const override { return m_state; }
     // "BReg1": the settings store every window uses.
-    const TBReg& reg() const { return m_reg; }
+    const TBReg& reg() const override { return m_reg; }
 
     // 1 = German, 0 = English; every window reads it.
-    int languageCode() const { return m_languageCode; }
+    int languageCode() const override { return m_languageCode; }
     // The main window's text of the given id in the current language.
     QString textById(int id) const;
     const QString& programName() const { return m_programName; }
@@ -61,7 +62,7 @@ public:
     QProgressBar* progressBar() const;
     // Progress bar, percentage, remaining time, title and caption while an operation copies
     // ("Timer1"); started with the operation's total, finished when it ends.
-    ProgressDisplay& progressDisplay() const { return *m_progress; }
+    ProgressDisplay& progressDisplay() const override { return *m_progress; }
     // "ListView1" in its four styles, and the files it lists.
     FileListViews* listView() const { return m_listView; }
     FileListModel* fileList() const { return m_files; }
@@ -79,34 +80,34 @@ public:
 
     // Sets Busy and brings the window's commands, lamps and cursor in line at once. Called on the
     // window's thread when an operation starts copying and when it has ended.
-    void setBusy(bool busy);
+    void setBusy(bool busy) override;
     // Recomputes every command state, the lamps and the idle texts from Busy, the list and the
     // clipboard. Runs whenever one of them changes.
     void updateCommandStates();
 
     // Runs split, special split and join on its worker thread; one at a time.
-    OperationRunner& operationRunner() const { return *m_runner; }
+    OperationRunner& operationRunner() const override { return *m_runner; }
 
     // Creates the five dialogs, after the window itself; the commands that show them and the
     // operations need them. Until then those commands do nothing.
     void createDialogs();
     ProgramDialogs* dialogs() const { return m_dialogs.get(); }
     // The listed files in list order, with their sizes and whether they are selected.
-    std::vector<JoinCandidate> listCandidates() const;
+    std::vector<JoinCandidate> listCandidates() const override;
     // The size the settings describe: the only file's, or the only selected file's.
-    OriginalSize listOriginalSize() const;
+    OriginalSize listOriginalSize() const override;
     // The file an operation is on, in status panel 0.
-    void showOperationFile(const QString& text);
+    void showOperationFile(const QString& text) override;
     // A result worth keeping in sight (a verified join): status panel 0 shows it instead of the
     // idle text until the next action (another operation, a change of the list or selection).
-    void showResultNotice(const QString& text);
+    void showResultNotice(const QString& text) override;
 
     // Runs the command of a menu item or button.
     void runCommand(MainCommand command);
 
 public slots:
     // Ends an operation early: display reset, Busy cleared, the user told, then StopRequested set.
-    void stopOperation();
+    void stopOperation() override;
     void exitProgram();
     void switchToGerman();
     void switchToEnglish();

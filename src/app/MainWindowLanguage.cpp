@@ -1,9 +1,9 @@
 // The main window's language: reading and storing it, the two switch commands and the captions.
 #include "app/MainWindow.h"
 
-#include "app/FileListModel.h"
-#include "app/MainCaptions.h"
-#include "app/QtDialogLanguage.h"
+#include "app/frame/MainCaptions.h"
+#include "app/frame/QtDialogLanguage.h"
+#include "app/list/FileListModel.h"
 #include "components/MessageService.h"
 #include "components/core/MainTexts.h"
 

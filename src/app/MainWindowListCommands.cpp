@@ -2,12 +2,12 @@
 // line, delete, clear and select all.
 #include "app/MainWindow.h"
 
-#include "app/AddFilesDialog.h"
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
-#include "app/ListQuestions.h"
-#include "app/LocalFiles.h"
-#include "app/OpenDialogFilter.h"
+#include "app/list/AddFilesDialog.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/list/ListQuestions.h"
+#include "app/list/LocalFiles.h"
+#include "app/list/OpenDialogFilter.h"
 #include "components/MessageService.h"
 
 #include <QClipboard>

@@ -1,10 +1,10 @@
 // The commands that show the dialogs and run the operations.
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
-#include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
-#include "app/OperationCommands.h"
 #include "app/ProgramDialogs.h"
+#include "app/frame/MainStatusBar.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/operations/OperationCommands.h"
 #include "components/TBHTML.h"
 #include "components/core/MainTexts.h"
 

@@ -2,9 +2,9 @@
 // them when the window is first shown.
 #include "app/MainWindow.h"
 
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
-#include "app/ProgramState.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/list/ProgramState.h"
 
 #include <QAction>
 #include <array>

@@ -2,11 +2,11 @@
 // texts follow Busy, the list, its selection and the clipboard.
 #include "app/MainWindow.h"
 
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
-#include "app/LocalFiles.h"
-#include "app/MainStatusBar.h"
-#include "app/ProgramState.h"
+#include "app/frame/MainStatusBar.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/list/LocalFiles.h"
+#include "app/list/ProgramState.h"
 
 #include <QAction>
 #include <QClipboard>

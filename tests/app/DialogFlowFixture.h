@@ -1,8 +1,8 @@
 #pragma once
 
 #include "OperationFlowFixture.h"
-#include "app/CommandStates.h"
-#include "app/MainStatusBar.h"
+#include "app/frame/CommandStates.h"
+#include "app/frame/MainStatusBar.h"
 #include "components/core/MainTexts.h"
 
 #include <QDialog>

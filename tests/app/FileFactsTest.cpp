@@ -1,4 +1,4 @@
-#include "app/FileFacts.h"
+#include "app/list/FileFacts.h"
 #include "components/core/MainTexts.h"
 
 #include "TestFiles.h"

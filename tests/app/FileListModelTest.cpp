@@ -1,5 +1,5 @@
-#include "app/FileListModel.h"
-#include "app/IconCache.h"
+#include "app/list/FileListModel.h"
+#include "app/list/IconCache.h"
 #include "components/core/MainTexts.h"
 
 #include "TestFiles.h"

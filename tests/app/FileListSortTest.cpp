@@ -1,4 +1,4 @@
-#include "app/FileListSort.h"
+#include "app/list/FileListSort.h"
 #include "components/core/MainTexts.h"
 
 #include <gtest/gtest.h>

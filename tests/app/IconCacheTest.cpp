@@ -1,4 +1,4 @@
-#include "app/IconCache.h"
+#include "app/list/IconCache.h"
 
 #include <QPixmap>
 #include <gtest/gtest.h>

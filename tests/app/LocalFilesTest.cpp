@@ -1,5 +1,5 @@
-#include "app/LocalFiles.h"
-#include "app/ListQuestions.h"
+#include "app/list/LocalFiles.h"
+#include "app/list/ListQuestions.h"
 #include "components/core/MainTexts.h"
 
 #include "TestFiles.h"

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "TestFiles.h"
-#include "app/FileListModel.h"
-#include "app/FileListViews.h"
 #include "app/MainWindow.h"
-#include "app/ProgramState.h"
+#include "app/list/FileListModel.h"
+#include "app/list/FileListViews.h"
+#include "app/list/ProgramState.h"
 #include "components/core/ProgramIdentity.h"
 #include "components/core/TBReg.h"
 

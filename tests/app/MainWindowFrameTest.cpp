@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/MainStatusBar.h"
-#include "app/OperationRunner.h"
-#include "app/ProgressDisplay.h"
+#include "app/frame/MainStatusBar.h"
+#include "app/operations/OperationRunner.h"
+#include "app/operations/ProgressDisplay.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
-#include "app/CommandStates.h"
-#include "app/MainCaptions.h"
-#include "app/MainStatusBar.h"
+#include "app/frame/CommandStates.h"
+#include "app/frame/MainCaptions.h"
+#include "app/frame/MainStatusBar.h"
 #include "components/core/MainTexts.h"
 #include "support/ScriptedMessages.h"
 

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/OpenDialogFilter.h"
+#include "app/list/OpenDialogFilter.h"
 #include "support/ScriptedMessages.h"
 
 #include <QAction>

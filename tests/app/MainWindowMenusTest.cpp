@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 
-#include "app/MainPictures.h"
+#include "app/frame/MainPictures.h"
 
 #include <QAction>
 #include <QListView>

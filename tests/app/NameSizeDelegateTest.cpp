@@ -1,4 +1,4 @@
-#include "app/NameSizeDelegate.h"
+#include "app/list/NameSizeDelegate.h"
 
 #include <QListView>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MainWindowFixture.h"
-#include "app/OperationRunner.h"
 #include "app/ProgramDialogs.h"
+#include "app/operations/OperationRunner.h"
 #include "support/ScriptedMessages.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/OperationRunner.h"
+#include "app/operations/OperationRunner.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "app/ProgressDisplay.h"
+#include "app/operations/ProgressDisplay.h"
 
 #include <gtest/gtest.h>
 #include <limits>

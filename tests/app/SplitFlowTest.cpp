@@ -1,7 +1,7 @@
 #include "OperationFlowFixture.h"
 
-#include "app/MainStatusBar.h"
-#include "app/ProgressDisplay.h"
+#include "app/frame/MainStatusBar.h"
+#include "app/operations/ProgressDisplay.h"
 #include "dialogs/model/SplitSettings.h"
 #include "support/QStringPrinter.h"
 

@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/ProgramState.h"
+#include "app/list/ProgramState.h"
 #include "components/MessageService.h"
 #include "components/TEnhancedFormProgram.h"
 #include "components/core/ProgramIdentity.h"

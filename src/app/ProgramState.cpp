@@ -1,6 +1,0 @@
-#include "app/ProgramState.h"
-
-void ProgramState::releaseLists() {
-    PartNames.clear();
-    JoinList.clear();
-}

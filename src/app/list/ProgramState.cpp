@@ -1,0 +1,6 @@
+#include "app/list/ProgramState.h"
+
+void ProgramState::releaseLists() {
+    PartNames.clear();
+    JoinList.clear();
+}
