@@ -3,6 +3,7 @@
 #include "engine/Sha256.h"
 
 #include <algorithm>
+#include <functional>
 #include <new>
 
 namespace {
@@ -11,9 +12,16 @@ constexpr std::size_t PageAlignment = 4096;
 
 } // namespace
 
-PartDigests::PartDigests() {
-    m_partsThread = std::thread(&PartDigests::hashLoop, this, Parts);
-    m_wholeThread = std::thread(&PartDigests::hashLoop, this, Whole);
+PartDigests::PartDigests(Sha256::Backend backend)
+    : m_backend(backend) {
+    if (Sha256::interleavesTwo(backend)) {
+        m_lanes = 1;
+        m_threads[0] = std::thread(&PartDigests::hashLoop, this, 0, Both);
+    } else {
+        m_lanes = 2;
+        m_threads[0] = std::thread(&PartDigests::hashLoop, this, 0, Parts);
+        m_threads[1] = std::thread(&PartDigests::hashLoop, this, 1, Whole);
+    }
 }
 
 PartDigests::~PartDigests() {
@@ -22,13 +30,13 @@ PartDigests::~PartDigests() {
         m_abandoned = true;
     }
     m_changed.notify_all();
-    m_partsThread.join();
-    m_wholeThread.join();
+    for (std::size_t lane = 0; lane < m_lanes; ++lane)
+        m_threads[lane].join();
 }
 
 bool PartDigests::waitForFreeSlot(std::unique_lock<std::mutex>& lock) {
     m_changed.wait(lock,
-                   [this] { return m_failed || m_produced - std::min(m_done[Parts], m_done[Whole]) < SlotCount; });
+                   [this] { return m_failed || m_produced - *std::min_element(m_done, m_done + m_lanes) < SlotCount; });
     return !m_failed;
 }
 
@@ -74,43 +82,48 @@ std::optional<PartDigests::Digests> PartDigests::finish() {
     std::unique_lock lock(m_mutex);
     m_finishing = true;
     m_changed.notify_all();
-    m_changed.wait(lock, [this] { return m_failed || (m_finished[Parts] && m_finished[Whole]); });
+    m_changed.wait(lock, [this] { return m_failed || std::all_of(m_finished, m_finished + m_lanes, std::identity()); });
     if (m_failed)
         return std::nullopt;
     return m_digests;
 }
 
-void PartDigests::hashLoop(Kind kind) {
+void PartDigests::hashLoop(std::size_t lane, Kinds kinds) {
     try {
-        Sha256 hash;
+        Sha256 partHash(m_backend);
+        Sha256 wholeHash(m_backend);
         std::unique_lock lock(m_mutex);
         for (;;) {
-            m_changed.wait(lock, [&] { return m_abandoned || m_finishing || m_done[kind] < m_produced; });
+            m_changed.wait(lock, [&] { return m_abandoned || m_finishing || m_done[lane] < m_produced; });
             if (m_abandoned)
                 return;
-            if (m_done[kind] == m_produced)
+            if (m_done[lane] == m_produced)
                 break; // finishing, and every slot is hashed
-            const std::size_t index = m_done[kind] % SlotCount;
+            const std::size_t index = m_done[lane] % SlotCount;
             const Slot slot = m_slots[index];
             const char* bytes = m_buffers[index].get();
             lock.unlock();
+            if (slot.hasBytes) {
+                if (kinds == Both)
+                    Sha256::updateBoth(partHash, wholeHash, bytes, slot.size);
+                else
+                    (kinds == Parts ? partHash : wholeHash).update(bytes, slot.size);
+            }
             std::string partDigest;
-            if (slot.hasBytes)
-                hash.update(bytes, slot.size);
-            if (slot.endsPart && kind == Parts)
-                partDigest = hash.hexDigest();
+            if (slot.endsPart && (kinds & Parts))
+                partDigest = partHash.hexDigest();
             lock.lock();
             if (!partDigest.empty())
                 m_digests.parts.push_back(std::move(partDigest));
-            ++m_done[kind];
+            ++m_done[lane];
             m_changed.notify_all();
         }
         lock.unlock();
-        std::string whole = kind == Whole ? hash.hexDigest() : std::string();
+        std::string whole = (kinds & Whole) ? wholeHash.hexDigest() : std::string();
         lock.lock();
-        if (kind == Whole)
+        if (kinds & Whole)
             m_digests.whole = std::move(whole);
-        m_finished[kind] = true;
+        m_finished[lane] = true;
     } catch (const std::bad_alloc&) {
         const std::lock_guard lock(m_mutex);
         m_failed = true;

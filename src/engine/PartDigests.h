@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Sha256.h"
+
 #include <condition_variable>
 #include <cstddef>
 #include <cstdlib>
@@ -10,15 +12,16 @@
 #include <thread>
 #include <vector>
 
-// The SHA-256 of every part and of the whole source, computed while a split copies. Each
-// digest runs on a thread of its own, so that hashing every byte twice costs little more time
-// than copying: the copier puts each chunk's bytes into a buffer from here and hands it back in
-// source order; the buffer is reused once both digests have taken it in.
+// The SHA-256 of every part and of the whole source, computed while a copy runs, so that hashing
+// every byte twice costs little more time than copying: one thread runs both digests interleaved
+// where the processor has SHA instructions, otherwise each digest has a thread of its own. The
+// copier puts each chunk's bytes into a buffer from here and hands it back in source order; the
+// buffer is reused once every hashing thread has taken it in.
 class PartDigests {
 public:
     static constexpr std::size_t BufferSize = std::size_t{1} << 20;
 
-    PartDigests();
+    explicit PartDigests(Sha256::Backend backend = Sha256::Backend::Fastest);
     ~PartDigests(); // ends the threads, also when the split did not finish
     PartDigests(const PartDigests&) = delete;
     PartDigests& operator=(const PartDigests&) = delete;
@@ -51,9 +54,9 @@ private:
     struct FreeBuffer {
         void operator()(char* buffer) const { std::free(buffer); }
     };
-    enum Kind { Parts = 0, Whole = 1 };
+    enum Kinds : unsigned { Parts = 1, Whole = 2, Both = Parts | Whole };
 
-    void hashLoop(Kind kind);
+    void hashLoop(std::size_t lane, Kinds kinds);
     void publish(Slot slot);
     // Waits until the next slot is free; false when a hashing thread failed. Needs m_mutex held.
     bool waitForFreeSlot(std::unique_lock<std::mutex>& lock);
@@ -62,15 +65,17 @@ private:
     // Slot i holds the bytes of buffer i; both are reused once both threads are past the slot.
     std::unique_ptr<char, FreeBuffer> m_buffers[SlotCount];
     Slot m_slots[SlotCount];
-    std::size_t m_produced = 0; // slots handed over so far
-    std::size_t m_done[2] = {0, 0};
-    bool m_finished[2] = {false, false};
+    std::size_t m_produced = 0;                // slots handed over so far
+    static constexpr std::size_t MaxLanes = 2; // hashing threads
+    std::size_t m_lanes = 0;
+    std::size_t m_done[MaxLanes] = {0, 0}; // slots each hashing thread is past
+    bool m_finished[MaxLanes] = {false, false};
     bool m_finishing = false; // finish(): hash what is left, then end
     bool m_abandoned = false; // the destructor: end now
     bool m_failed = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     Digests m_digests;
-    std::thread m_partsThread;
-    std::thread m_wholeThread;
+    Sha256::Backend m_backend;
+    std::thread m_threads[MaxLanes];
 };
