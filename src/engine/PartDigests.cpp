@@ -70,12 +70,22 @@ void PartDigests::publish(Slot slot) {
     m_changed.notify_all();
 }
 
+void PartDigests::storePartDigest(std::size_t index, std::string digest) {
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_partDigests.size() <= index)
+            m_partDigests.resize(index + 1);
+        m_partDigests[index] = std::move(digest);
+    }
+    m_changed.notify_all();
+}
+
 std::optional<std::string> PartDigests::partDigest(std::size_t index) {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_failed || m_digests.parts.size() > index; });
+    m_changed.wait(lock, [&] { return m_failed || (index < m_partDigests.size() && m_partDigests[index]); });
     if (m_failed)
         return std::nullopt;
-    return m_digests.parts[index];
+    return *m_partDigests[index];
 }
 
 std::optional<PartDigests::Digests> PartDigests::finish() {
@@ -85,13 +95,18 @@ std::optional<PartDigests::Digests> PartDigests::finish() {
     m_changed.wait(lock, [this] { return m_failed || std::all_of(m_finished, m_finished + m_lanes, std::identity()); });
     if (m_failed)
         return std::nullopt;
-    return m_digests;
+    Digests digests;
+    digests.whole = m_wholeDigest;
+    for (const std::optional<std::string>& digest : m_partDigests)
+        digests.parts.push_back(digest.value_or(std::string()));
+    return digests;
 }
 
 void PartDigests::hashLoop(std::size_t lane, Kinds kinds) {
     try {
         Sha256 partHash(m_backend);
         Sha256 wholeHash(m_backend);
+        std::size_t part = 0; // parts this thread has come to the end of
         std::unique_lock lock(m_mutex);
         for (;;) {
             m_changed.wait(lock, [&] { return m_abandoned || m_finishing || m_done[lane] < m_produced; });
@@ -103,18 +118,25 @@ void PartDigests::hashLoop(std::size_t lane, Kinds kinds) {
             const Slot slot = m_slots[index];
             const char* bytes = m_buffers[index].get();
             lock.unlock();
+            // The first part's bytes start the whole as well: its digest is the whole's so far.
+            const bool firstFromWhole = part == 0;
+            const bool hashPart = (kinds & Parts) && !firstFromWhole;
             if (slot.hasBytes) {
-                if (kinds == Both)
+                if (hashPart && (kinds & Whole))
                     Sha256::updateBoth(partHash, wholeHash, bytes, slot.size);
-                else
-                    (kinds == Parts ? partHash : wholeHash).update(bytes, slot.size);
+                else if (hashPart)
+                    partHash.update(bytes, slot.size);
+                else if (kinds & Whole)
+                    wholeHash.update(bytes, slot.size);
             }
-            std::string partDigest;
-            if (slot.endsPart && (kinds & Parts))
-                partDigest = partHash.hexDigest();
+            if (slot.endsPart) {
+                if (hashPart)
+                    storePartDigest(part, partHash.hexDigest());
+                else if (firstFromWhole && (kinds & Whole))
+                    storePartDigest(part, wholeHash.hexDigestSoFar());
+                ++part;
+            }
             lock.lock();
-            if (!partDigest.empty())
-                m_digests.parts.push_back(std::move(partDigest));
             ++m_done[lane];
             m_changed.notify_all();
         }
@@ -122,7 +144,7 @@ void PartDigests::hashLoop(std::size_t lane, Kinds kinds) {
         std::string whole = (kinds & Whole) ? wholeHash.hexDigest() : std::string();
         lock.lock();
         if (kinds & Whole)
-            m_digests.whole = std::move(whole);
+            m_wholeDigest = std::move(whole);
         m_finished[lane] = true;
     } catch (const std::bad_alloc&) {
         const std::lock_guard lock(m_mutex);

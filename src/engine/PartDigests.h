@@ -58,6 +58,7 @@ private:
 
     void hashLoop(std::size_t lane, Kinds kinds);
     void publish(Slot slot);
+    void storePartDigest(std::size_t index, std::string digest);
     // Waits until the next slot is free; false when a hashing thread failed. Needs m_mutex held.
     bool waitForFreeSlot(std::unique_lock<std::mutex>& lock);
 
@@ -75,7 +76,8 @@ private:
     bool m_failed = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    Digests m_digests;
+    std::vector<std::optional<std::string>> m_partDigests; // by part; the first comes from the whole
+    std::string m_wholeDigest;
     Sha256::Backend m_backend;
     std::thread m_threads[MaxLanes];
 };

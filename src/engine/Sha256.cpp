@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <openssl/evp.h>
 #include <utility>
@@ -147,6 +148,23 @@ std::string Sha256::hexDigest() {
         startHash(m_context);
         return hexOf(digest, length);
     }
+    std::string text = processorDigest();
+    restart();
+    return text;
+}
+
+std::string Sha256::hexDigestSoFar() const {
+    if (!m_context)
+        return processorDigest();
+    const std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX*)> copy(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (!copy || EVP_MD_CTX_copy_ex(copy.get(), m_context) != 1 || EVP_DigestFinal_ex(copy.get(), digest, &length) != 1)
+        throw std::bad_alloc();
+    return hexOf(digest, length);
+}
+
+std::string Sha256::processorDigest() const {
     // The padding: a 1 bit, zeros, and the length in bits, filling one or two blocks.
     unsigned char tail[2 * BlockSize] = {};
     std::memcpy(tail, m_pending, m_pendingSize);
@@ -155,11 +173,11 @@ std::string Sha256::hexDigest() {
     const std::uint64_t bits = m_length * 8;
     for (std::size_t i = 0; i < 8; ++i)
         tail[tailSize - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
-    sha256Blocks(m_state, tail, tailSize / BlockSize);
+    Sha256State state = m_state;
+    sha256Blocks(state, tail, tailSize / BlockSize);
     unsigned char digest[32];
     for (std::size_t i = 0; i < 8; ++i)
         for (std::size_t byte = 0; byte < 4; ++byte)
-            digest[4 * i + byte] = static_cast<unsigned char>(m_state.words[i] >> (24 - 8 * byte));
-    restart();
+            digest[4 * i + byte] = static_cast<unsigned char>(state.words[i] >> (24 - 8 * byte));
     return hexOf(digest, sizeof digest);
 }

@@ -37,6 +37,8 @@ public:
 
     // Finishes the hash: 64 lowercase hex digits. Later updates start a new hash.
     std::string hexDigest();
+    // The digest of the bytes so far; the hash goes on.
+    std::string hexDigestSoFar() const;
 
 private:
     // Processor path: completes a started block from `data`; the bytes it took.
@@ -44,6 +46,8 @@ private:
     // Processor path: every whole block of `data` through the state, the rest kept for later.
     void absorb(const unsigned char* data, std::size_t size);
     void restart();
+    // Processor path: the digest of what has been hashed, leaving the hash as it is.
+    std::string processorDigest() const;
 
     evp_md_ctx_st* m_context = nullptr; // libcrypto's, when it does the hashing
     Sha256State m_state{};
