@@ -54,19 +54,19 @@ benchReflink() {
     emptyJoined() { rm -f "$mnt"/joined/*; }
 
     local gnuSplit ourSplit catJoin ourJoin sumSplit
-    gnuSplit=$(timeMedian emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$mnt/gnu/data.bin.")
+    gnuSplit=$(timeBest emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$mnt/gnu/data.bin.")
     emptyGnu
-    ourSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$mnt/parcelon" -y -q \
+    ourSplit=$(timeBest emptyParcelon "$parcelon" split "$source" -s $part -d "$mnt/parcelon" -y -q \
         --no-checksums --no-batch)
     local parts=("$mnt"/parcelon/data.bin.[0-9]*)
-    catJoin=$(timeMedian emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$mnt/joined/cat.bin" "${parts[@]}")
+    catJoin=$(timeBest emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$mnt/joined/cat.bin" "${parts[@]}")
     local pipeJoin
-    pipeJoin=$(timeMedian emptyJoined sh -c 'out=$1; shift; cat "$@" | cat >"$out"' sh "$mnt/joined/cat.bin" "${parts[@]}")
-    ourJoin=$(timeMedian emptyJoined "$parcelon" join "${parts[@]}" -d "$mnt/joined" -o data.bin -y -q)
+    pipeJoin=$(timeBest emptyJoined sh -c 'out=$1; shift; cat "$@" | cat >"$out"' sh "$mnt/joined/cat.bin" "${parts[@]}")
+    ourJoin=$(timeBest emptyJoined "$parcelon" join "${parts[@]}" -d "$mnt/joined" -o data.bin -y -q)
     local joinedOk
     cmp -s "$source" "$mnt/joined/data.bin" && joinedOk=PASS || joinedOk=FAIL
     emptyJoined
-    sumSplit=$(timeMedian emptyParcelon "$parcelon" split "$source" -s $part -d "$mnt/parcelon" -y -q \
+    sumSplit=$(timeBest emptyParcelon "$parcelon" split "$source" -s $part -d "$mnt/parcelon" -y -q \
         --checksums --no-batch)
     local sumsOk
     cp --reflink=always "$source" "$mnt/parcelon/data.bin" &&

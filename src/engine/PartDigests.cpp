@@ -97,8 +97,11 @@ std::optional<PartDigests::Digests> PartDigests::finish() {
         return std::nullopt;
     Digests digests;
     digests.whole = m_wholeDigest;
-    for (const std::optional<std::string>& digest : m_partDigests)
-        digests.parts.push_back(digest.value_or(std::string()));
+    for (const std::optional<std::string>& digest : m_partDigests) {
+        if (!digest)
+            return std::nullopt; // never expected; a checksum file without it would be wrong
+        digests.parts.push_back(*digest);
+    }
     return digests;
 }
 

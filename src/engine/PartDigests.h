@@ -14,9 +14,10 @@
 
 // The SHA-256 of every part and of the whole source, computed while a copy runs, so that hashing
 // every byte twice costs little more time than copying: one thread runs both digests interleaved
-// where the processor has SHA instructions, otherwise each digest has a thread of its own. The
-// copier puts each chunk's bytes into a buffer from here and hands it back in source order; the
-// buffer is reused once every hashing thread has taken it in.
+// where the processor has SHA instructions, otherwise each digest has a thread of its own; the
+// first part's digest is the whole's at its end. The copier puts each chunk's bytes into a buffer
+// from here and hands it back in source order; the buffer is reused once every hashing thread
+// has taken it in.
 class PartDigests {
 public:
     static constexpr std::size_t BufferSize = std::size_t{1} << 20;
