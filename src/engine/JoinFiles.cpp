@@ -8,6 +8,7 @@
 #include "engine/PartDeleter.h"
 #include "engine/PathNames.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
@@ -219,6 +220,13 @@ private:
                 failReading(m_result, path, ENOENT);
                 return false;
             }
+        }
+        // With no part there, a join would only empty the output; an earlier file of that name stays.
+        const bool nothingToCopy =
+            std::find(exists.begin() + static_cast<std::ptrdiff_t>(m_firstToCopy), exists.end(), true) == exists.end();
+        if (!m_resume && nothingToCopy && count > 0) {
+            failReading(m_result, m_parts[m_firstToCopy], ENOENT);
+            return false;
         }
         m_lastTurn = lastTurnOfEachFile(m_identities, exists);
         if (const std::string* input = m_guard.inputSameAs(m_request.outputPath)) {

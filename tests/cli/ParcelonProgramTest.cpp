@@ -459,10 +459,11 @@ TEST_F(ParcelonProgramTest, AMissingPartNumberRefusesTheJoinUnlessTheListedOrder
     EXPECT_EQ(read("x"), "316");
     EXPECT_TRUE(join.err.contains(QLatin1String("by the split: x.sh"))) << join.err.toStdString();
 
-    // A part 1 that is not there is a missing part, as any other.
+    // A part 1 that is not there is a missing part, as any other; with no part at all nothing is written.
     join = run({"join", "gone.001"});
     EXPECT_EQ(join.exitCode, 1);
-    EXPECT_TRUE(join.err.contains(QLatin1String("gone.001' not found"))) << join.err.toStdString();
+    EXPECT_TRUE(join.err.contains(QLatin1String("'gone.001' could not be read"))) << join.err.toStdString();
+    EXPECT_FALSE(exists("gone"));
 }
 
 TEST_F(ParcelonProgramTest, ASmallerSecondSplitRemovesTheFirstSplitsHigherParts) {

@@ -68,6 +68,23 @@ TEST(JoinFiles, MissingPartUnderTheDeleteOptionFailsBeforeTheOutputIsTouched) {
     EXPECT_EQ(namesIn(parts.dir.path()), (std::vector<std::string>{"a", "a.001", "a.003"}));
 }
 
+TEST(JoinFiles, NoListedPartThereFailsAndLeavesAnEarlierOutput) {
+    for (const bool deleteParts : {false, true}) {
+        ThreeParts parts;
+        for (const std::string& path : parts.paths)
+            ASSERT_EQ(::unlink(path.c_str()), 0);
+        writeFile(parts.dir / "a", "earlier output");
+        ScriptedHost host;
+
+        const JoinResult result = joinFiles({parts.paths, parts.dir / "a", deleteParts}, host);
+
+        EXPECT_EQ(result.outcome, OperationOutcome::Failed) << deleteParts;
+        EXPECT_EQ(result.error.path, parts.paths[0]);
+        EXPECT_EQ(result.error.systemError, ENOENT);
+        EXPECT_EQ(readFile(parts.dir / "a"), "earlier output");
+    }
+}
+
 TEST(JoinFiles, DeleteOptionRemovesPartsOnlyOnceTheirBytesAreInTheOutput) {
     ThreeParts parts;
     ScriptedHost host;
