@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -267,7 +268,7 @@ TEST_F(JoinFlow, AMissingPartIsReportedAndSkippedWhileTheJoinGoesOn) {
     }
 }
 
-TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirstPart) {
+TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndTheSameJoinResumesIt) {
     setJoinSettings(JoinOrderPolicy::AskWhenUnclear, true);
     // The second part is a pipe, so the join waits inside it for as long as the test wants.
     const QString secondPath = part(2);
@@ -304,6 +305,33 @@ TEST_F(JoinFlow, StopInTheSecondPartKeepsWhatIsJoinedAndDeletesOnlyTheWholeFirst
     EXPECT_TRUE(QFileInfo::exists(secondPath));
     EXPECT_EQ(contents(part(3)), Third);
     expectIdle();
+
+    // The same join again: it goes on after the deleted part, reading the pipe anew, and says so.
+    std::thread writer([&] {
+        const QByteArray path = secondPath.toLocal8Bit();
+        int fd = -1;
+        // Without a reader yet, a writer that must not block is refused.
+        for (int tries = 0; fd < 0 && tries < 500; ++tries) {
+            fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd < 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (fd >= 0) {
+            ::fcntl(fd, F_SETFL, 0);
+            EXPECT_EQ(::write(fd, Second.constData(), Second.size()), Second.size());
+            ::close(fd);
+        }
+    });
+    proceedInOfferedFolder();
+    m_messages.answer(MessageAnswer::Ok); // a pipe is never deleted
+    const std::size_t before = m_messages.shown().size();
+    press("ToolButton2");
+    writer.join();
+    ASSERT_EQ(m_messages.shown().size(), before + 1);
+    EXPECT_TRUE(m_messages.shown().back().text.endsWith(secondPath + QStringLiteral(": not a regular file")));
+    EXPECT_EQ(contents(destinationFile("movie.avi")), First + Second + Third);
+    EXPECT_EQ(panelText(), "Resumed: movie.avi");
+    EXPECT_FALSE(m_state.Busy.load());
 }
 
 TEST_F(JoinFlow, NothingRecognisedUnderNeverAskSaysSoAndWritesNothing) {

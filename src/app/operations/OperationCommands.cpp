@@ -340,6 +340,7 @@ void OperationCommands::showJoinDetails(const JoinResult& result, const std::str
     details.removeAll(QString());
     if (!details.isEmpty())
         showMessage(details.join(QStringLiteral("\n\n")), MbExclamationOk);
-    if (result.verified)
-        m_window.showResultNotice(verifiedNoticeText(outputPath, language));
+    // Until the next action the status bar says what the join did beyond copying.
+    if (const QString notice = joinNoticeText(result, outputPath, language); !notice.isEmpty())
+        m_window.showResultNotice(notice);
 }

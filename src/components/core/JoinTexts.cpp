@@ -33,6 +33,8 @@ enum class JoinText {
     LeftOut,
     Verified,
     VerifiedNotice,
+    ResumedNotice,
+    ResumedVerifiedNotice,
 };
 
 constexpr TextPair Texts[] = {
@@ -79,6 +81,8 @@ constexpr TextPair Texts[] = {
      u"The checksum file '%1' does not name these files; they were not joined:\n%2"},
     {u"Geprüft: '%1' stimmt mit '%2' überein.", u"Verified: '%1' matches '%2'."},
     {u"Geprüft: %1", u"Verified: %1"},
+    {u"Fortgesetzt: %1", u"Resumed: %1"},
+    {u"Fortgesetzt und geprüft: %1", u"Resumed and verified: %1"},
 };
 
 QString text(JoinText id, int languageCode) {
@@ -187,6 +191,12 @@ QString verifiedText(const std::string& outputPath, const std::string& checksumP
     return text(JoinText::Verified, languageCode).arg(q(outputPath), q(checksumPath));
 }
 
-QString verifiedNoticeText(const std::string& outputPath, int languageCode) {
-    return text(JoinText::VerifiedNotice, languageCode).arg(q(fileNameOf(outputPath)));
+QString joinNoticeText(const JoinResult& result, const std::string& outputPath, int languageCode) {
+    const bool resumed = result.resumed && result.outcome == OperationOutcome::Completed;
+    if (!resumed && !result.verified)
+        return {};
+    const JoinText id = !resumed          ? JoinText::VerifiedNotice
+                        : result.verified ? JoinText::ResumedVerifiedNotice
+                                          : JoinText::ResumedNotice;
+    return text(id, languageCode).arg(q(fileNameOf(outputPath)));
 }

@@ -34,5 +34,6 @@ QString leftOutText(const JoinResult& result, int languageCode);
 
 // One line: the join was checked against the checksum file and matched.
 QString verifiedText(const std::string& outputPath, const std::string& checksumPath, int languageCode);
-// The same, short enough for the status bar: the output's file name only.
-QString verifiedNoticeText(const std::string& outputPath, int languageCode);
+// For the status bar, short, with the output's file name only: that the join was verified or
+// resumed (or both). Empty when it was neither.
+QString joinNoticeText(const JoinResult& result, const std::string& outputPath, int languageCode);
