@@ -37,23 +37,46 @@ verdict() { awk -v r="$1" -v bar="$2" 'BEGIN { print (r != "n/a" && r <= bar) ? 
 freeBytes() { df -B1 --output=avail "$1" | tail -1 | tr -d ' '; }
 peakKiB() { /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 
-# Times "$@" runs times after one warm-up run; `prepare` empties the output first (untimed).
-# The fastest run counts: on a virtual machine that hands freed memory back to its host, a run
-# that writes into such memory takes up to seconds longer, for GNU's tools as for ours, at random.
-timeBest() {
+# One timed run of "$@" in milliseconds; `prepare` empties the output first (untimed).
+timeOnce() {
     local prepare=$1
     shift
-    local times=() i start end
     $prepare
+    local start end
+    start=$(nowNs)
     "$@" >/dev/null 2>&1
+    end=$(nowNs)
+    ms "$start" "$end"
+}
+
+# The fastest of `runs` runs after one warm-up run: on a virtual machine that hands freed memory
+# back to its host, a run that writes into such memory takes up to seconds longer, for GNU's
+# tools as for ours, at random.
+timeBest() {
+    local times=() i
+    timeOnce "$@" >/dev/null
     for ((i = 0; i < runs; i++)); do
-        $prepare
-        start=$(nowNs)
-        "$@" >/dev/null 2>&1
-        end=$(nowNs)
-        times+=("$(ms "$start" "$end")")
+        times+=("$(timeOnce "$@")")
     done
     fastest "${times[@]}"
+}
+
+# Two commands in turn, so that both meet the same state of the machine: "FIRST SECOND", the
+# fastest of each (as timeBest). Each is named as an array: its preparation, then the command.
+# The second runs last, so its output is what stays.
+timePair() {
+    local -n firstRun=$1 secondRun=$2
+    local firstTimes=() secondTimes=() i
+    for ((i = 0; i <= runs; i++)); do
+        local firstMs secondMs
+        firstMs=$(timeOnce "${firstRun[@]}")
+        secondMs=$(timeOnce "${secondRun[@]}")
+        if ((i > 0)); then # the first round warms up
+            firstTimes+=("$firstMs")
+            secondTimes+=("$secondMs")
+        fi
+    done
+    echo "$(fastest "${firstTimes[@]}") $(fastest "${secondTimes[@]}")"
 }
 
 # The last part written when the split was interrupted must hold exactly the source's bytes
@@ -111,28 +134,34 @@ benchLocation() {
     emptyJoined() { rm -f "$folder"/joined/*; }
 
     local gnuSplit ourSplit catJoin ourJoin
-    gnuSplit=$(timeBest emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
-    ourSplit=$(timeBest emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --no-checksums)
+    local gnuSplitRun=(emptyGnu split -b $part -a 3 --numeric-suffixes=1 "$source" "$folder/gnu/data.bin.")
+    local ourSplitRun=(emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --no-checksums)
+    read -r gnuSplit ourSplit < <(timePair gnuSplitRun ourSplitRun)
     emptyGnu
 
     # Both join the parts parcelon wrote (the batch file is no part).
     rm -f "$folder"/parcelon/*.bat
     local parts=("$folder"/parcelon/data.bin.[0-9]*)
-    catJoin=$(timeBest emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$folder/joined/cat.bin" "${parts[@]}")
-    ourJoin=$(timeBest emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
+    local catJoinRun=(emptyJoined sh -c 'out=$1; shift; cat "$@" >"$out"' sh "$folder/joined/cat.bin" "${parts[@]}")
+    local ourJoinRun=(emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
+    read -r catJoin ourJoin < <(timePair catJoinRun ourJoinRun)
     cmp -s "$source" "$folder/joined/data.bin" && joinedOk=PASS || joinedOk=FAIL
     emptyJoined
 
     # With checksums: the split hashes every part and the whole file as it copies; the join finds
-    # data.bin.sha256 beside the parts and checks them as it copies.
-    local sumSplit sumJoin sumsOk
-    sumSplit=$(timeBest emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --checksums --no-batch)
+    # data.bin.sha256 beside the parts and checks them as it copies. Each is timed in turn with
+    # the GNU tool once more.
+    local sumSplit sumJoin sumsOk gnuSumSplit catSumJoin
+    local sumSplitRun=(emptyParcelon "$parcelon" split "$source" -s $part -d "$folder/parcelon" -y -q --checksums
+        --no-batch)
+    read -r gnuSumSplit sumSplit < <(timePair gnuSplitRun sumSplitRun)
+    emptyGnu
     (cd "$folder/parcelon" && sha256sum --quiet --strict -c --ignore-missing data.bin.sha256 >/dev/null 2>&1) &&
         cp "$source" "$folder/parcelon/data.bin" &&
         (cd "$folder/parcelon" && sha256sum --quiet --strict -c data.bin.sha256 >/dev/null 2>&1) &&
         sumsOk=PASS || sumsOk=FAIL
     rm -f "$folder/parcelon/data.bin"
-    sumJoin=$(timeBest emptyJoined "$parcelon" join "${parts[@]}" -d "$folder/joined" -o data.bin -y -q)
+    read -r catSumJoin sumJoin < <(timePair catJoinRun ourJoinRun)
     cmp -s "$source" "$folder/joined/data.bin" || sumsOk=FAIL
     emptyJoined
 
@@ -145,12 +174,12 @@ benchLocation() {
         "$ourJoin" "$catJoin" "$joinRatio"
     echo "  joined file identical to the source: $joinedOk"
     local sumSplitRatio sumJoinRatio
-    sumSplitRatio=$(ratio "$sumSplit" "$gnuSplit")
-    sumJoinRatio=$(ratio "$sumJoin" "$catJoin")
-    printf '  split  %s with checksums: parcelon %6d ms   ratio to GNU split %s\n' "$(numfmt --to=iec "$size")" \
-        "$sumSplit" "$sumSplitRatio"
-    printf '  join   %s, data.bin.sha256 beside the parts: parcelon %6d ms   ratio to cat %s\n' \
-        "$(numfmt --to=iec "$size")" "$sumJoin" "$sumJoinRatio"
+    sumSplitRatio=$(ratio "$sumSplit" "$gnuSumSplit")
+    sumJoinRatio=$(ratio "$sumJoin" "$catSumJoin")
+    printf '  split  %s with checksums: parcelon %6d ms   GNU split %6d ms   ratio %s\n' "$(numfmt --to=iec "$size")" \
+        "$sumSplit" "$gnuSumSplit" "$sumSplitRatio"
+    printf '  join   %s, data.bin.sha256 beside the parts: parcelon %6d ms   cat %6d ms   ratio %s\n' \
+        "$(numfmt --to=iec "$size")" "$sumJoin" "$catSumJoin" "$sumJoinRatio"
     echo "  checksum file confirmed by sha256sum -c, joined file identical: $sumsOk"
 
     emptyParcelon
