@@ -1,15 +1,11 @@
 #include "cli/CliTexts.h"
 
 #include "components/core/MainTexts.h"
+#include "components/core/TextPair.h"
 
 #include <array>
 
 namespace {
-
-struct TextPair {
-    const char16_t* german;
-    const char16_t* english;
-};
 
 constexpr std::array<TextPair, 9> Messages{{
     {u"' existiert bereits, und ohne Terminal kann nicht nachgefragt werden.\n"
@@ -39,7 +35,7 @@ QString MainText(int id, int languageCode) {
 
 QString CliText(CliMessage message, int languageCode) {
     const TextPair& pair = Messages[static_cast<std::size_t>(message)];
-    return QString::fromUtf16(languageCode == LanguageGerman ? pair.german : pair.english);
+    return inLanguage(pair, languageCode);
 }
 
 bool IsYesAnswer(const QString& answer) {

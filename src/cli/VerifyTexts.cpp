@@ -1,15 +1,11 @@
 #include "cli/VerifyTexts.h"
 
 #include "components/core/MainTexts.h"
+#include "components/core/TextPair.h"
 
 #include <array>
 
 namespace {
-
-struct TextPair {
-    const char16_t* german;
-    const char16_t* english;
-};
 
 constexpr std::array<TextPair, 8> Texts{{
     {u"OK", u"OK"},
@@ -29,5 +25,5 @@ constexpr std::array<TextPair, 8> Texts{{
 
 QString VerifyTextById(VerifyText text, int languageCode) {
     const TextPair& pair = Texts[static_cast<std::size_t>(text)];
-    return QString::fromUtf16(languageCode == LanguageGerman ? pair.german : pair.english);
+    return inLanguage(pair, languageCode);
 }

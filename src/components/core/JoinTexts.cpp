@@ -1,16 +1,12 @@
 #include "components/core/JoinTexts.h"
 
 #include "components/core/MainTexts.h"
+#include "components/core/TextPair.h"
 #include "engine/FileHandle.h"
 
 #include <QStringList>
 
 namespace {
-
-struct TextPair {
-    const char16_t* german;
-    const char16_t* english;
-};
 
 enum class JoinText {
     ReadFailed,
@@ -87,7 +83,7 @@ constexpr TextPair Texts[] = {
 
 QString text(JoinText id, int languageCode) {
     const TextPair& pair = Texts[static_cast<int>(id)];
-    return QString::fromUtf16(languageCode == LanguageGerman ? pair.german : pair.english);
+    return inLanguage(pair, languageCode);
 }
 
 QString q(const std::string& text) {

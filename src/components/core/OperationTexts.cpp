@@ -1,15 +1,11 @@
 #include "components/core/OperationTexts.h"
 
 #include "components/core/MainTexts.h"
+#include "components/core/TextPair.h"
 
 #include <iterator>
 
 namespace {
-
-struct TextPair {
-    const char16_t* german;
-    const char16_t* english;
-};
 
 constexpr TextPair Texts[] = {
     {u"Die Datei '%1' ist eine der Dateien, die gelesen werden ('%2').\nEs wurde nichts geschrieben.",
@@ -59,7 +55,7 @@ static_assert(std::size(Texts) == static_cast<std::size_t>(OperationText::NameWi
 
 QString OperationTextById(OperationText text, int languageCode) {
     const TextPair& pair = Texts[static_cast<int>(text)];
-    return QString::fromUtf16(languageCode == LanguageGerman ? pair.german : pair.english);
+    return inLanguage(pair, languageCode);
 }
 
 QString OperationRefusalText(const OperationError& error, int languageCode) {

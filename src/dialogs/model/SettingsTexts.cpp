@@ -1,23 +1,16 @@
 #include "dialogs/model/SettingsTexts.h"
 
+#include "components/core/TextPair.h"
+
 #include <array>
 
 namespace SettingsTexts {
 namespace {
 
-struct TextPair {
-    const char16_t* german;
-    const char16_t* english;
-};
-
 struct CaptionEntry {
     const char16_t* component;
     TextPair text;
 };
-
-QString Pick(const TextPair& pair, int languageCode) {
-    return QString::fromUtf16(languageCode == 1 ? pair.german : pair.english);
-}
 
 constexpr std::array<TextPair, 6> Messages{{
     {u"Keine Datei", u"No file"},
@@ -89,13 +82,13 @@ constexpr std::array<TextPair, 9> SizeChoiceTexts{{
 QString TextById(int id, int languageCode) {
     if (id < 1 || id > static_cast<int>(Messages.size()))
         return {};
-    return Pick(Messages[static_cast<std::size_t>(id - 1)], languageCode);
+    return inLanguage(Messages[static_cast<std::size_t>(id - 1)], languageCode);
 }
 
 QString Caption(QStringView component, int languageCode) {
     for (const CaptionEntry& entry : Captions) {
         if (component == QStringView(entry.component))
-            return Pick(entry.text, languageCode);
+            return inLanguage(entry.text, languageCode);
     }
     return {};
 }
@@ -110,7 +103,7 @@ QStringList CaptionedComponents() {
 QStringList SizeChoices(int languageCode) {
     QStringList items;
     for (const TextPair& pair : SizeChoiceTexts)
-        items << Pick(pair, languageCode);
+        items << inLanguage(pair, languageCode);
     return items;
 }
 
